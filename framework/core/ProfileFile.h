@@ -1,0 +1,73 @@
+// Private-profile (INI) files with the behaviour of the platform's
+// GetPrivateProfileString / WritePrivateProfileString:
+//  - section and key names match without regard to case; spaces and tabs
+//    around section names, keys and values are dropped;
+//  - a value whose first and last characters are the same quote (" or ')
+//    loses that one pair; a value is read whole (no trailing comments);
+//  - a line whose first non-blank character is ';' is a comment; a line
+//    without '=' holds no key; text after ']' on a section line is ignored;
+//    lines before the first section belong to none;
+//  - of two equal keys the first counts; of two equal sections only the
+//    first is searched;
+//  - a write replaces the value of the first matching key in place, keeping
+//    the key's own spelling; a new key goes after the last line of its
+//    section, a new section at the end of the file; a missing last newline
+//    is added; every other byte of the file stays as it was;
+//  - the file is replaced atomically (temporary file in the same directory,
+//    flush, rename): a crash never leaves it half written, and a write that
+//    fails leaves the old file whole. A file that exists but cannot be read
+//    is never replaced.
+// File contents are CP932 bytes; paths are in the file system's encoding.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/Text.h"
+
+namespace fw {
+
+// Where a profile path really lives: a bare file name (no '/') is looked up
+// in the user's configuration directory ($XDG_CONFIG_HOME or ~/.config, then
+// "yoruka/"); a path whose directory cannot be written goes to that same
+// per-user place under its base name.
+std::string ResolveProfilePath(const std::string& path);
+
+// The whole file in memory, read once, changed by Set, written by Save.
+class ProfileFile {
+public:
+    // Reads `path` (already resolved). A missing file is an empty profile.
+    // Any other failure to read marks the profile unreadable: Get still
+    // answers defaults, and Save refuses, so the user's file is never
+    // replaced by one that lost its lines.
+    explicit ProfileFile(std::string path);
+
+    // The value, or `defaultValue` when the section, the key or the file is
+    // absent; at most 255 bytes, as the platform's 256-byte buffer gives.
+    ByteString Get(std::string_view section, std::string_view key,
+                   std::string_view defaultValue) const;
+
+    // Replaces or adds the key in memory.
+    void Set(std::string_view section, std::string_view key, std::string_view value);
+
+    // Atomically replaces the file with the current contents. False when it
+    // could not be written; the file on disk is then unchanged.
+    bool Save();
+
+    bool readable() const { return m_readable; }
+    const std::string& contents() const { return m_contents; }
+
+private:
+    std::string m_path;
+    std::string m_contents;   // raw bytes as read, changed in place by Set
+    bool m_readable = true;
+};
+
+// One-call forms, as the platform offers them. Both resolve the path.
+ByteString GetPrivateProfileString(std::string_view section, std::string_view key,
+                                   std::string_view defaultValue, const std::string& path);
+bool WritePrivateProfileString(std::string_view section, std::string_view key,
+                               std::string_view value, const std::string& path);
+
+}  // namespace fw
