@@ -1,4 +1,4 @@
-// The program's one date type (spec Part 1.1): a date and time of day held as
+// The program's one date type: a date and time of day held as
 // a serial day number, whole days since 30 December 1899 (day 0) and the time
 // of day as the fraction, with a status. A date that does not exist is an
 // invalid value, never an error. Subtracting two dates gives a DateSpan.

@@ -1,5 +1,5 @@
 // Closed-form conversions between calendar fields and day numbers, the
-// arithmetic of spec Part 1.1 (Algorithms 1.3 and 2.4-2.10) step by step.
+// arithmetic the settings and dialogs rely on, step by step.
 // The calendar is the proleptic Gregorian calendar with a year 0. No
 // validation, no time of day, no floating point: CalendarDate does those.
 #pragma once
@@ -44,10 +44,10 @@ struct Fields {
 };
 
 // Calendar fields of the day N days after 1 January of year 0.
-// Precondition: n in [1, 3652424] (the readable range of Part 1.1 is
+// Precondition: n in [1, 3652424] (the readable range is
 // [36525, 3652424], 1 January 100 to 31 December 9999). Every division
 // truncates toward zero, as C++ does: (r - 1) / 36524 and (d - 1) / 365 are 0
-// for r = 0 and d = 0, which the spec relies on.
+// for r = 0 and d = 0, which the leap-year steps rely on.
 constexpr Fields FieldsOfDay(std::int32_t n) noexcept
 {
     const int dayOfWeek = (n - 1) % 7 + 1;                  // [1, 7]; 1 Jan 0 was a Saturday
@@ -88,7 +88,7 @@ constexpr Fields FieldsOfDay(std::int32_t n) noexcept
     return {year, month, static_cast<int>(d) - kDaysBefore[month - 1], dayOfWeek};
 }
 
-// The spec's own examples, and both ends of the readable range.
+// Known day numbers, and both ends of the readable range.
 static_assert(DaysFromEpoch(1899, 12, 30) == 0);
 static_assert(DaysFromEpoch(1899, 12, 31) == 1);
 static_assert(DaysFromEpoch(1900, 1, 1) == 2);

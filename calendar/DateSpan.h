@@ -1,4 +1,4 @@
-// The difference of two CalendarDate values (spec Part 1.1, Algorithms 3).
+// The difference of two CalendarDate values.
 // Every day count of the program is the wholeDays() of one.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The day counts that the main window shows (spec Part 1.2), each the
+// The day counts that the main window shows, each the
 // wholeDays() of a CalendarDate difference, so a count with an invalid date is
 // 0. Nothing is clamped: counts after the exam are negative.
 //
@@ -31,7 +31,7 @@ public:
     void refreshToday();
 
     // daysLeft, daysToNextExam, then elapsedDays from wholeDaysAtLoad (the
-    // progress range's wholeDays, Algorithms 2), then wholeDays afresh.
+    // progress range's wholeDays), then wholeDays afresh.
     // Uses today as it stands: call refreshToday() first.
     void computeDaily(const ScheduleDates& dates, std::int32_t wholeDaysAtLoad);
 

@@ -1,4 +1,4 @@
-// CalendarDate and DateSpan (spec Part 1.1).
+// CalendarDate and DateSpan.
 #include <chrono>
 #include <ostream>
 

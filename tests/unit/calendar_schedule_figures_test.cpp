@@ -1,4 +1,4 @@
-// ScheduleFigures (spec Part 1.2), with "today" set through the clock seam.
+// ScheduleFigures, with "today" set through the clock seam.
 #include <chrono>
 #include <cstdint>
 
