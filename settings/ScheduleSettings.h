@@ -1,0 +1,26 @@
+// The settings record the main window holds: one exam, its dates, the two
+// display switches and where the window stands. Plain data; reading and
+// writing it is SettingsFile's business.
+#pragma once
+
+#include <cstdint>
+
+#include "calendar/CalendarDate.h"
+#include "core/Text.h"
+
+struct WindowPos {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+};
+
+struct ScheduleSettings {
+    fw::ByteString title;        // CP932, at most kTitleLimit bytes once loaded
+    CalendarDate studyStart;
+    CalendarDate examDate;
+    CalendarDate nextExamDate;
+    bool showGraph = false;      // the tall window with dates, graph and progress bar
+    bool showNextExam = false;   // "（%d）" after the days left
+    WindowPos windowPos;         // left and top of the window's outer rectangle
+
+    static constexpr std::size_t kTitleLimit = 34;
+};
