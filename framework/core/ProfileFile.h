@@ -44,11 +44,15 @@ public:
     explicit ProfileFile(std::string path);
 
     // The value, or `defaultValue` when the section, the key or the file is
-    // absent; at most 255 bytes, as the platform's 256-byte buffer gives.
+    // absent; at most 255 bytes, as the platform's 256-byte buffer gives,
+    // never ending in half a double-byte character. As on the platform, the
+    // default loses its trailing spaces.
     ByteString Get(std::string_view section, std::string_view key,
                    std::string_view defaultValue) const;
 
-    // Replaces or adds the key in memory.
+    // Replaces or adds the key in memory. A value holds one line: it ends at
+    // its first '\r', '\n' or NUL, so it can never break into the lines
+    // around it.
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
     // Atomically replaces the file with the current contents. False when it

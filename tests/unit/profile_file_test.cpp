@@ -10,74 +10,16 @@
 
 #include <csignal>
 #include <cstdlib>
-#include <fstream>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "core/ProfileFile.h"
+#include "support/TempDir.h"
 
 namespace {
 
 using namespace std::string_literals;
-
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string pattern = ::testing::TempDir() + "yrk-profile-XXXXXX";
-        if (mkdtemp(pattern.data()) != nullptr)
-            m_path = pattern;
-    }
-    ~TempDir() { std::system(("rm -rf '" + m_path + "'").c_str()); }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::string operator/(const std::string& name) const { return m_path + "/" + name; }
-    const std::string& path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
-
-class EnvGuard {
-public:
-    EnvGuard(const char* name, const char* value) : m_name(name)
-    {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~EnvGuard()
-    {
-        if (m_old)
-            setenv(m_name.c_str(), m_old->c_str(), 1);
-        else
-            unsetenv(m_name.c_str());
-    }
-    EnvGuard(const EnvGuard&) = delete;
-    EnvGuard& operator=(const EnvGuard&) = delete;
-
-private:
-    std::string m_name;
-    std::optional<std::string> m_old;
-};
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 std::set<std::string> Entries(const std::string& dir)
 {
@@ -106,7 +48,7 @@ const std::string kTitle = "99\x94\x4e\x93\x78\x8f\x48\x8a\xfa\x8f\xee\x95\xf1\x
 TEST(ProfileFile, SettingsFileAsFirstWritten)
 {
     TempDir dir;
-    const std::string path = dir / "yrk.ini";
+    const std::string path = dir.file("yrk.ini");
     const std::pair<const char*, std::string> keys[] = {
         {"TITLE", kTitle},        {"START", "1999 4 19"},     {"EXAM", "1999 10 17"},
         {"NEXAM", "2000 4 16"},   {"SIZE", "FALSE"},          {"SHOWNEXTEXAM", "FALSE"},
@@ -120,13 +62,13 @@ TEST(ProfileFile, SettingsFileAsFirstWritten)
                                    "SIZE=FALSE\nSHOWNEXTEXAM=FALSE\nPOS=412 300\nCALLBY=Dialog\n");
     for (const auto& [key, value] : keys)
         EXPECT_EQ(fw::GetPrivateProfileString("YRK", key, "-", path), value) << key;
-    EXPECT_EQ(Entries(dir.path()), std::set<std::string>{"yrk.ini"});
+    EXPECT_EQ(Entries(dir.path().string()), std::set<std::string>{"yrk.ini"});
 }
 
 TEST(ProfileFile, SaveKeepsEveryOtherByte)
 {
     TempDir dir;
-    const std::string path = dir / "yrk.ini";
+    const std::string path = dir.file("yrk.ini");
     const std::string before =
         "; written by hand\r\n"
         "[Other]\r\n"
@@ -178,7 +120,7 @@ TEST(ProfileFile, DamagedFilesReadAndSave)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         TempDir dir;
-        const std::string path = dir / "yrk.ini";
+        const std::string path = dir.file("yrk.ini");
         WriteBytes(path, row.contents);
         fw::ProfileFile file(path);
         EXPECT_TRUE(file.readable());
@@ -195,7 +137,7 @@ TEST(ProfileFile, DamagedFilesReadAndSave)
 TEST(ProfileFile, MissingFileGivesDefaultsAndIsCreated)
 {
     TempDir dir;
-    const std::string path = dir / "yrk.ini";
+    const std::string path = dir.file("yrk.ini");
     fw::ProfileFile file(path);
     EXPECT_TRUE(file.readable());
     EXPECT_EQ(file.Get("YRK", "START", "1999 4 19"), "1999 4 19");
@@ -210,8 +152,8 @@ TEST(ProfileFile, MissingFileGivesDefaultsAndIsCreated)
 TEST(ProfileFile, NonRegularFileIsUnreadableAndNeverReplaced)
 {
     TempDir dir;
-    const std::string asDir = dir / "dir.ini";
-    const std::string asFifo = dir / "fifo.ini";
+    const std::string asDir = dir.file("dir.ini");
+    const std::string asFifo = dir.file("fifo.ini");
     ASSERT_EQ(mkdir(asDir.c_str(), 0755), 0);
     WriteBytes(asDir + "/inside", "x");
     ASSERT_EQ(mkfifo(asFifo.c_str(), 0644), 0);
@@ -224,7 +166,7 @@ TEST(ProfileFile, NonRegularFileIsUnreadableAndNeverReplaced)
         EXPECT_FALSE(file.Save());
         EXPECT_FALSE(fw::WritePrivateProfileString("YRK", "SIZE", "TRUE", path));
     }
-    EXPECT_EQ(Entries(dir.path()), (std::set<std::string>{"dir.ini", "fifo.ini"}));
+    EXPECT_EQ(Entries(dir.path().string()), (std::set<std::string>{"dir.ini", "fifo.ini"}));
     EXPECT_EQ(Entries(asDir), std::set<std::string>{"inside"});
 }
 
@@ -233,7 +175,7 @@ TEST(ProfileFile, UnreadableFileIsNeverReplaced)
     if (geteuid() == 0)
         GTEST_SKIP() << "root reads a file of mode 000";
     TempDir dir;
-    const std::string path = dir / "yrk.ini";
+    const std::string path = dir.file("yrk.ini");
     WriteBytes(path, "[YRK]\nSIZE=TRUE\n");
     chmod(path.c_str(), 0);
     fw::ProfileFile file(path);
@@ -271,7 +213,7 @@ private:
 TEST(ProfileFile, FailedWriteLeavesOldFileWhole)
 {
     TempDir dir;
-    const std::string path = dir / "yrk.ini";
+    const std::string path = dir.file("yrk.ini");
     const std::string old = "[YRK]\nTITLE=old\nPOS=1 2\n";
     WriteBytes(path, old);
     fw::ProfileFile file(path);
@@ -281,13 +223,13 @@ TEST(ProfileFile, FailedWriteLeavesOldFileWhole)
         EXPECT_FALSE(file.Save());
     }
     EXPECT_EQ(ReadBytes(path), old);
-    EXPECT_EQ(Entries(dir.path()), std::set<std::string>{"yrk.ini"});
+    EXPECT_EQ(Entries(dir.path().string()), std::set<std::string>{"yrk.ini"});
 }
 
 TEST(ProfileFile, FailedRenameLeavesNoTemporaryFile)
 {
     TempDir dir;
-    const std::string path = dir / "yrk.ini";
+    const std::string path = dir.file("yrk.ini");
     WriteBytes(path, "[YRK]\n");
     fw::ProfileFile file(path);
     file.Set("YRK", "SIZE", "TRUE");
@@ -296,47 +238,47 @@ TEST(ProfileFile, FailedRenameLeavesNoTemporaryFile)
     ASSERT_EQ(mkdir(path.c_str(), 0755), 0);
     WriteBytes(path + "/keep", "k");
     EXPECT_FALSE(file.Save());
-    EXPECT_EQ(Entries(dir.path()), std::set<std::string>{"yrk.ini"});
+    EXPECT_EQ(Entries(dir.path().string()), std::set<std::string>{"yrk.ini"});
     EXPECT_EQ(ReadBytes(path + "/keep"), "k");
 }
 
 TEST(ProfileFile, ParentThatIsAFileFailsCleanly)
 {
     TempDir dir;
-    WriteBytes(dir / "plain", "p");
-    const std::string path = dir / "plain/yrk.ini";
+    WriteBytes(dir.file("plain"), "p");
+    const std::string path = dir.file("plain/yrk.ini");
     fw::ProfileFile file(path);
     EXPECT_TRUE(file.readable());
     EXPECT_EQ(file.Get("YRK", "POS", "3000 3000"), "3000 3000");
     file.Set("YRK", "POS", "1 1");
     EXPECT_FALSE(file.Save());
-    EXPECT_EQ(ReadBytes(dir / "plain"), "p");
-    EXPECT_EQ(Entries(dir.path()), std::set<std::string>{"plain"});
+    EXPECT_EQ(ReadBytes(dir.file("plain")), "p");
+    EXPECT_EQ(Entries(dir.path().string()), std::set<std::string>{"plain"});
 }
 
 TEST(ProfileFile, SymlinkIsWrittenThrough)
 {
     TempDir dir;
-    ASSERT_EQ(mkdir((dir / "real").c_str(), 0755), 0);
-    WriteBytes(dir / "real/yrk.ini", "[YRK]\nSIZE=FALSE\n");
-    ASSERT_EQ(symlink("real/yrk.ini", (dir / "yrk.ini").c_str()), 0);
-    ASSERT_EQ(symlink("real/new.ini", (dir / "dangling.ini").c_str()), 0);
+    ASSERT_EQ(mkdir(dir.file("real").c_str(), 0755), 0);
+    WriteBytes(dir.file("real/yrk.ini"), "[YRK]\nSIZE=FALSE\n");
+    ASSERT_EQ(symlink("real/yrk.ini", dir.file("yrk.ini").c_str()), 0);
+    ASSERT_EQ(symlink("real/new.ini", dir.file("dangling.ini").c_str()), 0);
 
-    EXPECT_TRUE(fw::WritePrivateProfileString("YRK", "SIZE", "TRUE", dir / "yrk.ini"));
-    EXPECT_TRUE(fw::WritePrivateProfileString("YRK", "SIZE", "TRUE", dir / "dangling.ini"));
+    EXPECT_TRUE(fw::WritePrivateProfileString("YRK", "SIZE", "TRUE", dir.file("yrk.ini")));
+    EXPECT_TRUE(fw::WritePrivateProfileString("YRK", "SIZE", "TRUE", dir.file("dangling.ini")));
 
     struct stat info{};
-    ASSERT_EQ(lstat((dir / "yrk.ini").c_str(), &info), 0);
+    ASSERT_EQ(lstat(dir.file("yrk.ini").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
-    EXPECT_EQ(ReadBytes(dir / "real/yrk.ini"), "[YRK]\nSIZE=TRUE\n");
-    EXPECT_EQ(ReadBytes(dir / "real/new.ini"), "[YRK]\nSIZE=TRUE\n");
-    EXPECT_EQ(Entries(dir / "real"), (std::set<std::string>{"new.ini", "yrk.ini"}));
+    EXPECT_EQ(ReadBytes(dir.file("real/yrk.ini")), "[YRK]\nSIZE=TRUE\n");
+    EXPECT_EQ(ReadBytes(dir.file("real/new.ini")), "[YRK]\nSIZE=TRUE\n");
+    EXPECT_EQ(Entries(dir.file("real")), (std::set<std::string>{"new.ini", "yrk.ini"}));
 }
 
 TEST(ProfileFile, ReplaceKeepsPermissionBits)
 {
     TempDir dir;
-    const std::string path = dir / "yrk.ini";
+    const std::string path = dir.file("yrk.ini");
     WriteBytes(path, "[YRK]\n");
     ASSERT_EQ(chmod(path.c_str(), 0640), 0);
     ASSERT_TRUE(fw::WritePrivateProfileString("YRK", "POS", "5 5", path));
@@ -346,16 +288,16 @@ TEST(ProfileFile, ReplaceKeepsPermissionBits)
 TEST(ProfileResolvePath, PerUserPlace)
 {
     TempDir dir;
-    const std::string config = dir.path() + "/cfg";
-    EnvGuard xdg("XDG_CONFIG_HOME", config.c_str());
+    const std::string config = dir.path().string() + "/cfg";
+    EnvGuard xdg("XDG_CONFIG_HOME", config);
     const struct {
         std::string path;
         std::string resolved;
     } rows[] = {
         {"yrk.ini", config + "/yoruka/yrk.ini"},
-        {dir / "yrk.ini", dir / "yrk.ini"},                                  // writable: stays
-        {dir / "missing/yrk.ini", config + "/yoruka/yrk.ini"},               // no such directory
-        {dir / "missing/other.ini", config + "/yoruka/other.ini"},
+        {dir.file("yrk.ini"), dir.file("yrk.ini")},                                  // writable: stays
+        {dir.file("missing/yrk.ini"), config + "/yoruka/yrk.ini"},               // no such directory
+        {dir.file("missing/other.ini"), config + "/yoruka/other.ini"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(fw::ResolveProfilePath(row.path), row.resolved) << row.path;
@@ -368,8 +310,8 @@ TEST(ProfileResolvePath, FallsBackToHomeConfig)
         EnvGuard home("HOME", "/home/someone");
         EXPECT_EQ(fw::ResolveProfilePath("yrk.ini"), "/home/someone/.config/yoruka/yrk.ini");
     }
-    EnvGuard xdg("XDG_CONFIG_HOME", nullptr);
-    EnvGuard home("HOME", nullptr);
+    EnvGuard xdg("XDG_CONFIG_HOME", std::nullopt);
+    EnvGuard home("HOME", std::nullopt);
     const std::string fromPasswd = fw::ResolveProfilePath("yrk.ini");
     EXPECT_EQ(fromPasswd.front(), '/');
     EXPECT_TRUE(fromPasswd.ends_with("/.config/yoruka/yrk.ini")) << fromPasswd;
@@ -378,11 +320,11 @@ TEST(ProfileResolvePath, FallsBackToHomeConfig)
 TEST(ProfileResolvePath, FirstSaveCreatesPrivateDirectory)
 {
     TempDir dir;
-    EnvGuard xdg("XDG_CONFIG_HOME", (dir / "cfg").c_str());
+    EnvGuard xdg("XDG_CONFIG_HOME", dir.file("cfg"));
     EXPECT_EQ(fw::GetPrivateProfileString("YRK", "CALLBY", "none", "yrk.ini"), "none");
     ASSERT_TRUE(fw::WritePrivateProfileString("YRK", "CALLBY", "Quit", "yrk.ini"));
-    EXPECT_EQ(ModeOf(dir / "cfg/yoruka"), 0700u);
-    EXPECT_EQ(ReadBytes(dir / "cfg/yoruka/yrk.ini"), "[YRK]\nCALLBY=Quit\n");
+    EXPECT_EQ(ModeOf(dir.file("cfg/yoruka")), 0700u);
+    EXPECT_EQ(ReadBytes(dir.file("cfg/yoruka/yrk.ini")), "[YRK]\nCALLBY=Quit\n");
     EXPECT_EQ(fw::GetPrivateProfileString("YRK", "CALLBY", "none", "/nonexistent/dir/yrk.ini"), "Quit");
 }
 
