@@ -1,0 +1,60 @@
+# A virtual X display for running the real program, sourced by the run script
+# and the end-to-end tests. Needs xvfb, xdotool, imagemagick (and openbox
+# when a window manager is asked for).
+
+XSESSION_XVFB_PID=""
+XSESSION_WM_PID=""
+
+# xsession_start [wm] [WIDTHxHEIGHT]: starts Xvfb on a free display number
+# and exports DISPLAY; with "wm", also a small window manager.
+xsession_start() {
+  local wm=${1:-} size=${2:-1024x768} n
+  for n in $(seq 90 190); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+  done
+  Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+  XSESSION_XVFB_PID=$!
+  export DISPLAY=":$n"
+  local i
+  for i in $(seq 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.05
+  done
+  if [ "$wm" = wm ]; then
+    openbox --sm-disable >/dev/null 2>&1 &
+    XSESSION_WM_PID=$!
+    for i in $(seq 100); do
+      wmctrl -m >/dev/null 2>&1 && break
+      sleep 0.05
+    done
+  fi
+}
+
+xsession_stop() {
+  [ -n "$XSESSION_WM_PID" ] && kill "$XSESSION_WM_PID" 2>/dev/null && wait "$XSESSION_WM_PID" 2>/dev/null
+  [ -n "$XSESSION_XVFB_PID" ] && kill "$XSESSION_XVFB_PID" 2>/dev/null && wait "$XSESSION_XVFB_PID" 2>/dev/null
+  XSESSION_WM_PID=""
+  XSESSION_XVFB_PID=""
+  return 0
+}
+
+# xsession_wait_window PID [seconds]: prints the id of the process's visible
+# top-level window once it is mapped; fails after the time-out.
+xsession_wait_window() {
+  local pid=$1 limit=${2:-15} i wid
+  for i in $(seq $((limit * 20))); do
+    wid=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+    if [ -n "$wid" ]; then
+      echo "$wid"
+      return 0
+    fi
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.05
+  done
+  return 1
+}
+
+# xsession_screenshot PATH: the whole virtual screen as a PNG.
+xsession_screenshot() {
+  import -window root "$1"
+}
