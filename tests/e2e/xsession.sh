@@ -8,18 +8,19 @@ XSESSION_WM_PID=""
 # xsession_start [wm] [WIDTHxHEIGHT]: starts Xvfb on a free display number
 # and exports DISPLAY; with "wm", also a small window manager.
 xsession_start() {
-  local wm=${1:-} size=${2:-1024x768} n
-  for n in $(seq 90 190); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-  done
-  Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+  local wm=${1:-} size=${2:-1024x768} numfile i n=""
+  numfile=$(mktemp)
+  # Xvfb picks a free display itself, so parallel tests never collide.
+  Xvfb -displayfd 1 -screen 0 "${size}x24" -nolisten tcp >"$numfile" 2>/dev/null &
   XSESSION_XVFB_PID=$!
-  export DISPLAY=":$n"
-  local i
-  for i in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  for i in $(seq 200); do
+    n=$(head -n 1 "$numfile" 2>/dev/null)
+    [ -n "$n" ] && break
     sleep 0.05
   done
+  rm -f "$numfile"
+  [ -n "$n" ] || { echo "Xvfb did not start" >&2; return 1; }
+  export DISPLAY=":$n"
   if [ "$wm" = wm ]; then
     openbox --sm-disable >/dev/null 2>&1 &
     XSESSION_WM_PID=$!
