@@ -1,0 +1,134 @@
+// Face-name mapping and font construction.
+#include "gui/Fonts_p.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+
+#include <array>
+#include <algorithm>
+#include <cmath>
+
+#include "gui/Toolkit_p.h"
+
+namespace fw {
+
+namespace {
+
+struct FaceMapping {
+    const char* face;        // UTF-8
+    const char* installed;
+};
+
+constexpr std::array kFaceMappings{
+    FaceMapping{"ＭＳ Ｐゴシック", "IPAPGothic"},
+    FaceMapping{"ＭＳ ゴシック", "IPAGothic"},
+    FaceMapping{"ＭＳ 明朝", "IPAMincho"},
+    FaceMapping{"ＭＳ Ｐ明朝", "IPAPMincho"},
+};
+
+constexpr const char* kDefaultFace = "ＭＳ Ｐゴシック";
+constexpr int kDefaultPixelHeight = 12;
+
+QString AnyJapaneseFamily()
+{
+    const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+    return japanese.isEmpty() ? QString() : japanese.first();
+}
+
+QStringList FamiliesForUtf8Face(const QString& face)
+{
+    QStringList families;
+    for (const FaceMapping& mapping : kFaceMappings) {
+        if (face == QString::fromUtf8(mapping.face) && QFontDatabase::hasFamily(mapping.installed))
+            families << QString::fromLatin1(mapping.installed);
+    }
+    if (QFontDatabase::hasFamily(face))
+        families << face;
+    const QString fallback = AnyJapaneseFamily();
+    if (!fallback.isEmpty() && !families.contains(fallback))
+        families << fallback;
+    return families;
+}
+
+QFont BaseFont(const QStringList& families)
+{
+    QFont font;
+    if (!families.isEmpty())
+        font.setFamilies(families);
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+int CellHeight(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    return metrics.ascent() + metrics.descent();
+}
+
+// The largest pixel size whose cell fits `cell` pixels.
+void FitCellHeight(QFont& font, int cell)
+{
+    int size = cell;
+    font.setPixelSize(size);
+    while (size > 1 && CellHeight(font) > cell)
+        font.setPixelSize(--size);
+    for (;;) {
+        font.setPixelSize(size + 1);
+        if (CellHeight(font) > cell)
+            break;
+        ++size;
+    }
+    font.setPixelSize(size);
+}
+
+QFont::Weight WeightOf(int weight)
+{
+    if (weight <= 0)
+        return QFont::Normal;
+    return static_cast<QFont::Weight>(std::clamp(weight, 1, 1000));
+}
+
+}  // namespace
+
+void InstallFaceSubstitutions()
+{
+    for (const FaceMapping& mapping : kFaceMappings) {
+        const QString face = QString::fromUtf8(mapping.face);
+        QFont::insertSubstitutions(face, FamiliesForUtf8Face(face));
+    }
+}
+
+QStringList FamiliesForFace(const ByteString& faceName)
+{
+    const QString face = faceName.empty() ? QString::fromUtf8(kDefaultFace) : ToQString(faceName);
+    return FamiliesForUtf8Face(face);
+}
+
+int PointsToPixels(int pointSize)
+{
+    return static_cast<int>(std::lround(pointSize * 96.0 / 72.0));
+}
+
+QFont DialogFont(const ByteString& faceName, int pointSize)
+{
+    QFont font = BaseFont(FamiliesForFace(faceName));
+    font.setPixelSize(std::max(1, PointsToPixels(pointSize)));
+    return font;
+}
+
+QFont FontFromLogFont(const LogFont& logFont)
+{
+    QFont font = BaseFont(FamiliesForFace(logFont.faceName));
+    font.setWeight(WeightOf(logFont.weight));
+    font.setItalic(logFont.italic);
+    font.setUnderline(logFont.underline);
+    font.setStrikeOut(logFont.strikeOut);
+    if (logFont.height > 0)
+        FitCellHeight(font, logFont.height);
+    else
+        font.setPixelSize(logFont.height < 0 ? -logFont.height : kDefaultPixelHeight);
+    return font;
+}
+
+}  // namespace fw

@@ -1,0 +1,37 @@
+// Conversions at the toolkit boundary: CP932 text to and from Qt strings,
+// rectangles and colours. Private to framework/gui.
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include "core/Geometry.h"
+#include "core/Text.h"
+
+namespace fw {
+
+QString ToQString(const ByteString& text);
+ByteString FromQString(const QString& text);
+
+inline QRect ToQRect(const CRect& r)
+{
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
+
+inline CRect FromQRect(const QRect& r)
+{
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+inline QColor ToQColor(COLORREF c)
+{
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+inline COLORREF FromQColor(const QColor& c)
+{
+    return RGB(c.red(), c.green(), c.blue());
+}
+
+}  // namespace fw
