@@ -198,9 +198,6 @@ class CPaintDC : public CDC {
 public:
     explicit CPaintDC(CWnd* wnd);
     ~CPaintDC() override;
-
-private:
-    CWnd* m_wnd;
 };
 
 // A context on a window's own picture (frame statics have one), released

@@ -1,6 +1,8 @@
 // Text conversion at the widget boundary.
 #include "gui/Toolkit_p.h"
 
+#include <QGuiApplication>
+
 namespace fw {
 
 QString ToQString(const ByteString& text)
@@ -13,6 +15,12 @@ ByteString FromQString(const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
     return cp932::FromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+void RaiseWindow(QWidget& window)
+{
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        window.raise();
 }
 
 }  // namespace fw

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QWidget>
 #include <QRect>
 #include <QString>
 
@@ -33,5 +34,9 @@ inline COLORREF FromQColor(const QColor& c)
 {
     return RGB(c.red(), c.green(), c.blue());
 }
+
+// Brings a top-level window to the front where the platform can (the
+// offscreen platform of the tests cannot, and says so for every call).
+void RaiseWindow(QWidget& window);
 
 }  // namespace fw

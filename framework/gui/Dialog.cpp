@@ -1,0 +1,310 @@
+// CDialog: the window from its template, the modal run and the field exchange.
+#include "gui/Dialog.h"
+
+#include <QEventLoop>
+#include <QWidget>
+
+#include "gui/App.h"
+#include "gui/ControlWidgets_p.h"
+#include "gui/DialogPlacement.h"
+#include "gui/DialogState_p.h"
+#include "gui/DialogWindow_p.h"
+#include "gui/Dispatch_p.h"
+#include "gui/Fonts_p.h"
+#include "gui/ModalRuns_p.h"
+#include "gui/Toolkit_p.h"
+
+namespace fw {
+
+namespace {
+
+// Thrown by CDataExchange::Fail, caught by UpdateData.
+struct DataExchangeRefused {};
+
+Qt::WindowFlags WindowFlagsFor(std::uint32_t windowStyle)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (windowStyle & style::WS_SYSMENU)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (windowStyle & style::WS_MINIMIZEBOX)
+        flags |= Qt::WindowMinimizeButtonHint;
+    return flags;
+}
+
+ControlRecord* FindControl(const CDialog& dialog, int id)
+{
+    DialogState* state = DialogAccess::State(dialog);
+    if (!state)
+        return nullptr;
+    for (ControlRecord& record : state->controls) {
+        if (record.id == id)
+            return &record;
+    }
+    return nullptr;
+}
+
+void ChainTabOrder(const std::vector<ControlRecord>& controls)
+{
+    QWidget* previous = nullptr;
+    for (const ControlRecord& record : controls) {
+        if (record.widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, record.widget);
+        previous = record.widget;
+    }
+}
+
+QWidget* FirstTabStop(const std::vector<ControlRecord>& controls)
+{
+    for (const ControlRecord& record : controls) {
+        if ((record.widget->focusPolicy() & Qt::TabFocus) && record.widget->isEnabled())
+            return record.widget;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void CDataExchange::Fail()
+{
+    throw DataExchangeRefused{};
+}
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
+{
+    if (!pDX || !pDX->m_pDlgWnd || control.GetSafeHwnd())
+        return;
+    ControlRecord* record = FindControl(*pDX->m_pDlgWnd, id);
+    if (!record || record->bound)
+        return;
+    control.Attach(record->widget);
+    record->bound = &control;
+}
+
+void DialogAccess::EndRun(CDialog& dialog, int result)
+{
+    DialogState* state = dialog.m_state.get();
+    if (!state || state->ended)
+        return;
+    state->result = result;
+    state->ended = true;
+    if (state->loop)
+        state->loop->exit();
+}
+
+void NotifyCommand(QWidget& control)
+{
+    auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandle(control.window()));
+    if (!dialog || dialog->IsExchanging())
+        return;
+    dialog->OnCommand(static_cast<unsigned>(control.property("fwControlId").toInt()));
+}
+
+CDialog::CDialog(int templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
+
+CDialog::~CDialog()
+{
+    if (m_state)
+        DestroyWindowAfterRun(false);
+}
+
+CWnd* CDialog::ResolveOwner() const
+{
+    if (m_parent && m_parent->GetSafeHwnd())
+        return m_parent;
+    CDialog* running = InnermostModalDialog();
+    if (running && running != this)
+        return running;
+    CWnd* main = AfxGetMainWnd();
+    return main && main != this && main->GetSafeHwnd() ? main : nullptr;
+}
+
+void CDialog::CreateWindowFromTemplate(const DialogTemplate& dialogTemplate, CWnd* owner)
+{
+    m_state = std::make_unique<DialogState>();
+    DialogState& state = *m_state;
+    state.dialogTemplate = &dialogTemplate;
+    state.owner = owner;
+    QWidget* ownerWidget = owner ? owner->GetSafeHwnd() : nullptr;
+    auto* window = new DialogWindow(*this, ownerWidget);
+    state.window = window;
+    window->setWindowFlags(WindowFlagsFor(dialogTemplate.style));
+    if (ownerWidget)
+        window->setWindowModality(Qt::WindowModal);
+    window->setFont(DialogFont(cp932::FromUtf8(dialogTemplate.fontFace), dialogTemplate.fontPointSize));
+
+    const DialogBaseUnits base = BaseUnitsForPointSize(dialogTemplate.fontPointSize);
+    const CRect area = DialogUnitsToPixels(dialogTemplate.x, dialogTemplate.y, dialogTemplate.cx, dialogTemplate.cy, base);
+    window->setFixedSize(area.Width(), area.Height());
+    const QPoint origin = ownerWidget ? ownerWidget->mapToGlobal(QPoint(0, 0)) : QPoint(0, 0);
+    window->move(origin + QPoint(area.left, area.top));
+
+    Attach(window);
+    SetWindowText(cp932::FromUtf8(dialogTemplate.caption));
+    for (const ControlTemplate& control : dialogTemplate.controls) {
+        ControlRecord record{control.id, CreateControl(control, window, base), MakeControlWrapper(control.cls)};
+        record.ownWrapper->Attach(record.widget);
+        if ((control.style & style::BS_TYPEMASK) == style::BS_DEFPUSHBUTTON && control.cls == ControlClass::Button
+            && state.defaultCommand == IDOK)
+            state.defaultCommand = static_cast<unsigned>(control.id);
+        state.controls.push_back(std::move(record));
+    }
+    ChainTabOrder(state.controls);
+    window->winId();   // the native window, so that keys can be taken where they enter it
+    window->RouteKeys();
+}
+
+void CDialog::InitialiseAndShow()
+{
+    DialogState& state = *m_state;
+    QWidget* window = state.window;
+    const QPoint before = window->pos();
+    const bool focusFirstTabStop = OnInitDialog();
+    if (state.ended)
+        return;
+    if (!(state.dialogTemplate->style & style::WS_VISIBLE) && window->pos() == before) {
+        CRect self;
+        GetWindowRect(&self);
+        CRect reference;
+        const bool hasReference = state.owner && state.owner->IsWindowVisible() && !state.owner->IsIconic();
+        if (hasReference)
+            state.owner->GetWindowRect(&reference);
+        const CPoint place = CentredPosition(self, hasReference ? &reference : nullptr, GetWorkArea());
+        SetWindowPos(nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    window->show();
+    RaiseWindow(*window);
+    window->activateWindow();
+    if (QWidget* first = focusFirstTabStop ? FirstTabStop(state.controls) : nullptr)
+        first->setFocus(Qt::TabFocusReason);
+}
+
+int CDialog::RunLoop()
+{
+    DialogState& state = *m_state;
+    if (QuitPending() || SessionEnding())
+        DialogAccess::EndRun(*this, -1);
+    if (!state.ended) {
+        QEventLoop loop;
+        state.loop = &loop;
+        loop.exec(QEventLoop::DialogExec);
+        state.loop = nullptr;
+    }
+    return state.result;
+}
+
+void CDialog::DestroyWindowAfterRun(bool callOnDestroy)
+{
+    DialogState& state = *m_state;
+    state.window->hide();
+    if (callOnDestroy)
+        dispatch::Destroy(*this);
+    for (ControlRecord& record : state.controls) {
+        if (record.bound)
+            record.bound->Detach();
+        record.ownWrapper->Detach();
+    }
+    delete Detach();
+    m_state.reset();
+}
+
+int CDialog::DoModal()
+{
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(m_templateId);
+    if (!dialogTemplate || m_state)
+        return -1;
+    EnsureToolkit();
+    CWnd* owner = ResolveOwner();
+    CreateWindowFromTemplate(*dialogTemplate, owner);
+    const bool ownerWasEnabled = owner && owner->IsWindowEnabled();
+    if (owner)
+        owner->EnableWindow(false);
+    PushModalRun(*this);
+    InitialiseAndShow();
+    const int result = RunLoop();
+    const bool endingSession = SessionEnding();
+    PopModalRun(*this);
+    if (ownerWasEnabled) {
+        owner->EnableWindow(true);
+        owner->GetSafeHwnd()->activateWindow();
+    }
+    DestroyWindowAfterRun(!endingSession);
+    return result;
+}
+
+void CDialog::EndDialog(int result)
+{
+    DialogAccess::EndRun(*this, result);
+}
+
+bool CDialog::IsExchanging() const
+{
+    return m_state && m_state->exchangeDepth > 0;
+}
+
+bool CDialog::UpdateData(bool saveAndValidate)
+{
+    if (!m_state)
+        return false;
+    CDataExchange exchange(this, saveAndValidate);
+    ++m_state->exchangeDepth;
+    bool accepted = true;
+    try {
+        DoDataExchange(&exchange);
+    } catch (const DataExchangeRefused&) {
+        accepted = false;
+    }
+    --m_state->exchangeDepth;
+    if (!accepted) {
+        if (CWnd* refused = GetDlgItem(exchange.LastControlId()))
+            refused->SetFocus();
+    }
+    return accepted;
+}
+
+CWnd* CDialog::GetDlgItem(int id) const
+{
+    const ControlRecord* record = FindControl(*this, id);
+    if (!record)
+        return nullptr;
+    return record->bound ? record->bound : record->ownWrapper.get();
+}
+
+bool CDialog::OnInitDialog()
+{
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::OnOK()
+{
+    if (!UpdateData(true))
+        return;
+    EndDialog(static_cast<int>(IDOK));
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(static_cast<int>(IDCANCEL));
+}
+
+bool CDialog::OnCommand(unsigned id)
+{
+    if (DispatchCommand(id))
+        return true;
+    if (id == IDOK) {
+        OnOK();
+        return true;
+    }
+    if (id == IDCANCEL) {
+        OnCancel();
+        return true;
+    }
+    CWinApp* app = AfxGetApp();
+    return app && app->DispatchCommand(id);
+}
+
+void CDialog::DoDataExchange(CDataExchange* /*pDX*/) {}
+
+}  // namespace fw

@@ -1,0 +1,82 @@
+// Modal dialogs built from the program's dialog templates, with the field
+// exchange that moves values between members and controls.
+#pragma once
+
+#include <memory>
+
+#include "gui/Wnd.h"
+
+namespace fw {
+
+class CDialog;
+struct DialogState;
+
+// One run of a dialog's field exchange, in one direction.
+class CDataExchange {
+public:
+    CDataExchange(CDialog* dialog, bool saveAndValidate) : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
+
+    // Ends the exchange as refused: UpdateData reports failure and the focus
+    // goes to the control prepared last.
+    [[noreturn]] void Fail();
+    // The control that the following checks are about.
+    void PrepareCtrl(int id) { m_lastControlId = id; }
+    int LastControlId() const { return m_lastControlId; }
+
+    bool m_bSaveAndValidate;   // true: controls into members
+    CDialog* m_pDlgWnd;
+
+private:
+    int m_lastControlId = kNoId;
+};
+
+// Binds `control` to the dialog's control `id` at the first exchange.
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
+
+class CDialog : public CWnd {
+public:
+    explicit CDialog(int templateId, CWnd* parent = nullptr);
+    ~CDialog() override;
+
+    // Builds the window from the template, runs OnInitDialog, centres a
+    // hidden template's window over its owner if OnInitDialog did not move
+    // it, shows it and runs until EndDialog. The owner (the parent, else the
+    // innermost running dialog, else the application's main window) takes
+    // no input meanwhile; its timers and paints go on. Then the window is
+    // hidden, OnDestroy runs and the widgets go. Returns EndDialog's value,
+    // or -1 when PostQuitMessage or the end of the session ended the run.
+    int DoModal();
+    void EndDialog(int result);
+
+    // Runs DoDataExchange; false when a check refused a field. Control
+    // notifications are not delivered while it runs.
+    bool UpdateData(bool saveAndValidate = true);
+    bool IsExchanging() const;
+
+    CWnd* GetDlgItem(int id) const override;
+    int TemplateId() const { return m_templateId; }
+
+    // Message map additions of a dialog.
+    virtual bool OnInitDialog();   // base: UpdateData(false); true puts the focus on the first tab stop
+    virtual void OnOK();           // base: UpdateData(true), then EndDialog(IDOK)
+    virtual void OnCancel();       // base: EndDialog(IDCANCEL)
+    bool OnCommand(unsigned id) override;
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+
+private:
+    friend struct DialogAccess;
+
+    void CreateWindowFromTemplate(const DialogTemplate& dialogTemplate, CWnd* owner);
+    void InitialiseAndShow();
+    int RunLoop();
+    void DestroyWindowAfterRun(bool callOnDestroy);
+    CWnd* ResolveOwner() const;
+
+    int m_templateId;
+    CWnd* m_parent;
+    std::unique_ptr<DialogState> m_state;
+};
+
+}  // namespace fw

@@ -1,0 +1,187 @@
+#include "gui/DialogWindow_p.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWindow>
+
+#include "gui/App.h"
+#include "gui/ControlWidgets_p.h"
+#include "gui/DialogState_p.h"
+#include "gui/Dispatch_p.h"
+#include "gui/KeyCodes_p.h"
+#include "gui/WndData_p.h"
+
+namespace fw {
+
+namespace {
+
+constexpr CPoint kKeyboardPoint{-1, -1};
+
+Qt::KeyboardModifiers Modifiers(const QKeyEvent& key)
+{
+    return key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+}
+
+}  // namespace
+
+DialogWindow::DialogWindow(CDialog& dialog, QWidget* owner) : QWidget(owner, Qt::Window), m_dialog(dialog) {}
+
+void DialogWindow::RouteKeys()
+{
+    if (QWindow* window = windowHandle())
+        window->installEventFilter(this);
+}
+
+bool DialogWindow::InputDisabled() const
+{
+    const WndData* data = WndAccess::Data(m_dialog);
+    return data && data->inputDisabled;
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != windowHandle())
+        return false;
+    if (event->type() == QEvent::KeyPress)
+        return HandleKeyPress(static_cast<const QKeyEvent&>(*event));
+    if (event->type() == QEvent::KeyRelease || event->type() == QEvent::MouseButtonPress
+        || event->type() == QEvent::MouseButtonDblClick || event->type() == QEvent::Wheel)
+        return InputDisabled();
+    return false;
+}
+
+bool DialogWindow::HandleKeyPress(const QKeyEvent& key)
+{
+    if (InputDisabled())
+        return true;
+    if (m_dialog.PreTranslateMessage(ToKeyMessage(key)))
+        return true;
+    return HandleDialogKey(key);
+}
+
+void DialogWindow::PressEnter()
+{
+    QWidget* focus = focusWidget();
+    if (IsPushButton(focus)) {
+        static_cast<QAbstractButton*>(focus)->click();
+        return;
+    }
+    const unsigned command = DialogAccess::State(m_dialog)->defaultCommand;
+    const CWnd* button = m_dialog.GetDlgItem(static_cast<int>(command));
+    if (!button || button->IsWindowEnabled())
+        m_dialog.OnCommand(command);
+}
+
+bool DialogWindow::HandleDialogKey(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers mods = Modifiers(key);
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (mods & (Qt::AltModifier | Qt::ControlModifier))
+            return false;
+        PressEnter();
+        return true;
+    case Qt::Key_Escape:
+        m_dialog.OnCommand(IDCANCEL);
+        return true;
+    case Qt::Key_Space:
+        if (mods != Qt::AltModifier)
+            return false;
+        ShowSystemMenu(m_dialog);
+        return true;
+    case Qt::Key_F4:
+        if (mods != Qt::AltModifier)
+            return false;
+        dispatch::SysCommand(m_dialog, SC_CLOSE, 0);
+        return true;
+    case Qt::Key_F10:
+    case Qt::Key_Menu:
+        if (key.key() == Qt::Key_F10 && mods != Qt::ShiftModifier)
+            return false;
+        if (CWnd* focused = CWnd::FromHandle(focusWidget()))
+            dispatch::ContextMenu(m_dialog, focused, kKeyboardPoint);
+        else
+            dispatch::ContextMenu(m_dialog, &m_dialog, kKeyboardPoint);
+        return true;
+    case Qt::Key_F1:
+        if (mods != Qt::NoModifier)
+            return false;
+        if (CWnd* main = AfxGetMainWnd(); main && main->GetSafeHwnd())
+            main->OnCommand(ID_HELP);
+        else
+            m_dialog.OnCommand(ID_HELP);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void DialogWindow::paintEvent(QPaintEvent* /*event*/)
+{
+    dispatch::Paint(m_dialog);
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event)
+{
+    // The window closes only when its modal run ends; the close box is a request.
+    event->ignore();
+    if (!InputDisabled())
+        dispatch::SysCommand(m_dialog, SC_CLOSE, 0);
+}
+
+void DialogWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        WindowStateChanged(static_cast<QWindowStateChangeEvent*>(event)->oldState());
+}
+
+void DialogWindow::WindowStateChanged(Qt::WindowStates oldState)
+{
+    WndData* data = WndAccess::Data(m_dialog);
+    if (!data)
+        return;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        dispatch::SysCommand(m_dialog, SC_MAXIMIZE, 0);
+        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+        return;
+    }
+    const bool wasMinimised = oldState & Qt::WindowMinimized;
+    if (isMinimized() && !wasMinimised) {
+        if (!data->minimisingByCommand)
+            dispatch::SysCommand(m_dialog, SC_MINIMIZE, 0);
+        dispatch::Size(m_dialog, SIZE_MINIMIZED, 0, 0);
+    } else if (!isMinimized() && wasMinimised) {
+        if (!data->restoringByCommand)
+            dispatch::SysCommand(m_dialog, SC_RESTORE, 0);
+        dispatch::Size(m_dialog, SIZE_RESTORED, width(), height());
+    }
+}
+
+void DialogWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (InputDisabled())
+        return;
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        dispatch::ContextMenu(m_dialog, &m_dialog, kKeyboardPoint);
+        return;
+    }
+    const QWidget* under = childAt(event->pos());
+    CWnd* target = under ? CWnd::FromHandle(under) : nullptr;
+    const QPoint global = event->globalPos();
+    dispatch::ContextMenu(m_dialog, target ? target : &m_dialog, {global.x(), global.y()});
+}
+
+void DialogWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (InputDisabled() || event->button() != Qt::LeftButton)
+        return;
+    const QPoint at = event->position().toPoint();
+    dispatch::LButtonDown(m_dialog, MouseFlags(*event), {at.x(), at.y()});
+}
+
+}  // namespace fw

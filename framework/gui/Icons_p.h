@@ -1,0 +1,15 @@
+// Icons of the program's resources (XPM rows) as Qt icons. Private to
+// framework/gui.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+#include "core/DialogTemplate.h"
+
+namespace fw {
+
+QPixmap IconPixmap(const IconResource& icon, bool large);
+QIcon IconFromResource(const IconResource& icon);
+
+}  // namespace fw

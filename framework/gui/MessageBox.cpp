@@ -1,0 +1,57 @@
+#include "gui/MessageBox.h"
+
+#include <QMessageBox>
+
+#include "core/DialogTemplate.h"
+#include "gui/App.h"
+#include "gui/Dialog.h"
+#include "gui/ModalRuns_p.h"
+#include "gui/Toolkit_p.h"
+
+namespace fw {
+
+namespace {
+
+MessageBoxHook& Hook()
+{
+    static MessageBoxHook hook;
+    return hook;
+}
+
+int ShowMessageBox(const MessageBoxCall& call)
+{
+    EnsureToolkit();
+    QMessageBox box(QMessageBox::Warning, ToQString(call.caption), ToQString(call.text), QMessageBox::Ok,
+                    call.owner ? call.owner->GetSafeHwnd() : nullptr);
+    // The owner takes no input while the box is up, as during a modal run.
+    const bool ownerWasEnabled = call.owner && call.owner->IsWindowEnabled();
+    if (ownerWasEnabled)
+        call.owner->EnableWindow(false);
+    box.exec();
+    if (ownerWasEnabled)
+        call.owner->EnableWindow(true);
+    return static_cast<int>(IDOK);
+}
+
+}  // namespace
+
+void SetMessageBoxHook(MessageBoxHook hook)
+{
+    Hook() = std::move(hook);
+}
+
+int AfxMessageBox(const ByteString& text, CWnd* owner)
+{
+    if (!owner || !owner->GetSafeHwnd())
+        owner = InnermostModalDialog();
+    const CWinApp* app = AfxGetApp();
+    const MessageBoxCall call{text, app ? app->m_appTitle : ByteString{}, owner};
+    return Hook() ? Hook()(call) : ShowMessageBox(call);
+}
+
+int AfxMessageBox(unsigned stringId, CWnd* owner)
+{
+    return AfxMessageBox(LoadString(static_cast<int>(stringId)), owner);
+}
+
+}  // namespace fw

@@ -1,0 +1,124 @@
+#include "gui/StaticWidgets_p.h"
+
+#include <QPainter>
+
+#include "core/DialogTemplate.h"
+#include "gui/ControlWidgets_p.h"
+#include "gui/Toolkit_p.h"
+#include "gui/WindowConstants.h"
+
+namespace fw {
+
+namespace {
+
+void MakeStaticLike(QWidget& widget)
+{
+    // Statics let the mouse through to the dialog, as they do without SS_NOTIFY.
+    widget.setAttribute(Qt::WA_TransparentForMouseEvents);
+    widget.setAttribute(Qt::WA_OpaquePaintEvent);
+    widget.setFocusPolicy(Qt::NoFocus);
+}
+
+QColor DialogBackground(const QWidget& widget)
+{
+    return widget.palette().color(QPalette::Window);
+}
+
+}  // namespace
+
+StaticText::StaticText(std::uint32_t style, QWidget* parent) : QWidget(parent), m_style(style)
+{
+    MakeStaticLike(*this);
+}
+
+bool StaticText::SetText(const ByteString& text)
+{
+    if (text == m_text)
+        return false;
+    m_text = text;
+    update();
+    return true;
+}
+
+int StaticText::TextFlags() const
+{
+    const std::uint32_t type = m_style & style::SS_TYPEMASK;
+    int flags = Qt::TextShowMnemonic;
+    flags |= type == style::SS_CENTER ? Qt::AlignHCenter : type == style::SS_RIGHT ? Qt::AlignRight : Qt::AlignLeft;
+    if (m_style & style::SS_CENTERIMAGE)
+        flags |= Qt::AlignVCenter | Qt::TextSingleLine;
+    else
+        flags |= Qt::AlignTop | Qt::TextWordWrap;
+    return flags;
+}
+
+void StaticText::paintEvent(QPaintEvent* /*event*/)
+{
+    CDC dc;
+    const HBRUSH brush = AskControlColours(*this, dc, CTLCOLOR_STATIC);
+    QPainter painter(this);
+    painter.fillRect(rect(), brush ? ToQColor(brush.color) : DialogBackground(*this));
+    painter.setPen(ToQColor(dc.GetTextColor()));
+    painter.setFont(font());
+    painter.drawText(rect(), TextFlags(), ToQString(m_text));
+}
+
+FrameStatic::FrameStatic(QWidget* parent) : QWidget(parent)
+{
+    MakeStaticLike(*this);
+}
+
+QImage& FrameStatic::Picture()
+{
+    if (m_picture.size() != size()) {
+        QImage resized(size(), QImage::Format_RGB32);
+        resized.fill(DialogBackground(*this));
+        if (!m_picture.isNull()) {
+            QPainter painter(&resized);
+            painter.drawImage(0, 0, m_picture);
+        }
+        m_picture = std::move(resized);
+    }
+    return m_picture;
+}
+
+void FrameStatic::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, Picture());
+    painter.setPen(QColor(0, 0, 0));
+    painter.drawRect(0, 0, width() - 1, height() - 1);
+}
+
+SunkenRule::SunkenRule(QWidget* parent) : QWidget(parent)
+{
+    MakeStaticLike(*this);
+}
+
+void SunkenRule::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), DialogBackground(*this));
+    const QColor shadow = palette().color(QPalette::Dark);
+    const QColor light = palette().color(QPalette::Light);
+    const int right = width() - 1;
+    const int bottom = height() - 1;
+    painter.fillRect(0, 0, width(), 1, shadow);
+    painter.fillRect(0, 0, 1, height(), shadow);
+    painter.fillRect(0, bottom, width(), 1, bottom > 0 ? light : shadow);
+    painter.fillRect(right, 1, 1, height() - 1, light);
+}
+
+IconStatic::IconStatic(const QPixmap& icon, QWidget* parent) : QWidget(parent), m_icon(icon)
+{
+    MakeStaticLike(*this);
+}
+
+void IconStatic::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), DialogBackground(*this));
+    painter.drawPixmap(0, 0, m_icon);
+}
+
+}  // namespace fw

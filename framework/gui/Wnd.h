@@ -1,0 +1,181 @@
+// Windows and the routing of their messages. A CWnd wraps one toolkit
+// widget; the virtual On... handlers are the message map, and each base
+// version is the default processing that a handler passes a message on to
+// (call the base version, or Default() while the message is being handled).
+#pragma once
+
+#include <memory>
+#include <span>
+
+#include "core/DialogTemplate.h"
+#include "core/Geometry.h"
+#include "core/Text.h"
+#include "gui/Dc.h"
+#include "gui/WindowConstants.h"
+
+class QWidget;
+
+namespace fw {
+
+class CCmdTarget;
+class CMenu;
+class CWnd;
+struct WndData;
+struct WndAccess;
+
+using HICON = const IconResource*;
+
+// One entry of a command table: the command of a menu item or a button
+// (code 0) or a control notification, and the member function handling it.
+struct CommandEntry {
+    unsigned id;
+    unsigned code;
+    void (*invoke)(CCmdTarget& target);
+};
+
+namespace detail {
+template <typename Member>
+struct ClassOfMember;
+template <typename Class>
+struct ClassOfMember<void (Class::*)()> {
+    using type = Class;
+};
+}  // namespace detail
+
+// A command-table entry calling `Handler` of the derived class, e.g.
+//   fw::CommandHandler<&CMainDlg::OnSetup>(32771)
+template <auto Handler>
+constexpr CommandEntry CommandHandler(unsigned id, unsigned code = 0)
+{
+    using Class = typename detail::ClassOfMember<decltype(Handler)>::type;
+    return {id, code, [](CCmdTarget& target) { (static_cast<Class&>(target).*Handler)(); }};
+}
+
+class CCmdTarget {
+public:
+    virtual ~CCmdTarget() = default;
+
+    // The derived class's command table; none by default.
+    virtual std::span<const CommandEntry> CommandMap() const { return {}; }
+
+    // Runs the table's handler for (id, code); false when the table has none.
+    bool DispatchCommand(unsigned id, unsigned code = 0);
+};
+
+class CWnd : public CCmdTarget {
+public:
+    CWnd();
+    ~CWnd() override;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    // The widget behind this window, for the framework and tests; null while
+    // no window is attached.
+    QWidget* GetSafeHwnd() const { return m_widget; }
+    // The wrapper attached to `widget`, or null.
+    static CWnd* FromHandle(const QWidget* widget);
+    void Attach(QWidget* widget);
+    QWidget* Detach();
+
+    // Text, in CP932. Setting the text it already has changes nothing.
+    void SetWindowText(const ByteString& text);
+    ByteString GetWindowText() const;
+    int GetWindowTextLength() const;
+
+    virtual CWnd* GetDlgItem(int id) const;
+    void SetDlgItemText(int id, const ByteString& text);
+    ByteString GetDlgItemText(int id) const;
+    int GetDlgCtrlID() const;
+
+    // A top-level window's rectangle is its frame geometry as the platform
+    // reports it (the client rectangle where no window manager runs); a
+    // control's is its place on the screen.
+    void GetWindowRect(CRect* rect) const;
+    void GetClientRect(CRect* rect) const;
+    // For a top-level window (x, y) is the frame's top-left corner and
+    // (cx, cy) the outer size: the client becomes cx - 6 by cy - 25 pixels
+    // (3-pixel frames, a 19-pixel caption) and keeps that size fixed. For a
+    // control, the rectangle in its dialog's client coordinates.
+    void MoveWindow(int x, int y, int cx, int cy, bool repaint = true);
+    void MoveWindow(const CRect& rect, bool repaint = true);
+    // `insertAfter` is ignored except that without SWP_NOZORDER the window
+    // goes to the top.
+    bool SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, unsigned flags);
+    void ClientToScreen(CPoint* point) const;
+    void ScreenToClient(CPoint* point) const;
+
+    void Invalidate(bool erase = true);
+    void UpdateWindow();
+    bool IsIconic() const;
+    bool IsWindowVisible() const;
+    bool IsWindowEnabled() const;
+    // Returns true when the window was disabled before. A top-level window
+    // stays drawn as it is and only stops taking input.
+    bool EnableWindow(bool enable = true);
+    bool ShowWindow(int command);
+    CWnd* SetFocus();
+    static CWnd* GetFocus();
+    HICON SetIcon(HICON icon, bool bigIcon);
+
+    // A timer of this window; each tick arrives at OnTimer(id). Setting an
+    // id again restarts it. Timers end with the window.
+    unsigned SetTimer(unsigned id, unsigned milliseconds);
+    bool KillTimer(unsigned id);
+
+    // A drawing context on this window's own picture (frame statics keep
+    // one); for other windows it draws nowhere. Hand it back with ReleaseDC.
+    CDC* GetDC();
+    int ReleaseDC(CDC* dc);
+
+    // The window's own system menu; with `revert` it goes back to the
+    // platform's seven items and the result is null.
+    CMenu* GetSystemMenu(bool revert);
+
+    // Sends the window's close request to it (OnClose), as the platform's
+    // WM_CLOSE does.
+    void SendCloseRequest();
+
+    // Message map. Each base version is the default processing.
+    virtual bool PreTranslateMessage(const KeyMessage& key);
+    virtual bool OnCommand(unsigned id);
+    virtual void OnPaint();
+    virtual void OnTimer(unsigned id);
+    virtual void OnSize(unsigned type, int cx, int cy);
+    // SC_MINIMIZE minimises (nothing when the window manager did already),
+    // SC_RESTORE restores, SC_MOVE starts a system move, SC_CLOSE sends the
+    // close request; SC_MAXIMIZE and SC_SIZE do nothing.
+    virtual void OnSysCommand(unsigned id, long lParam);
+    virtual void OnClose();   // the Cancel command
+    virtual void OnDestroy();
+    virtual HBRUSH OnCtlColor(CDC* dc, CWnd* control, unsigned ctlColor);
+    virtual bool OnQueryEndSession();
+    virtual HICON OnQueryDragIcon();
+    virtual void OnContextMenu(CWnd* wnd, CPoint point);
+    virtual void OnLButtonDown(unsigned flags, CPoint point);
+
+    // The default processing of the message being handled now; 0 outside
+    // a handler. Its result is that of OnQueryEndSession for that message.
+    long Default();
+
+private:
+    friend struct WndAccess;
+
+    bool IsTopLevel() const;
+    void MoveTopLevel(int x, int y, int cx, int cy, bool resize);
+    void ReportSizeChange(int oldWidth, int oldHeight);
+
+    QWidget* m_widget = nullptr;
+    std::unique_ptr<WndData> m_data;
+};
+
+// Where SetWindowPos is asked to put a window on top.
+inline const CWnd* const wndTop = nullptr;
+
+// The primary screen's rectangle and its work area (without panels).
+CRect GetDesktopRect();
+CRect GetWorkArea();
+
+// An icon of the program's resources, or null.
+HICON LoadIconResource(int id);
+
+}  // namespace fw
