@@ -123,12 +123,11 @@ CWnd* CDialog::ResolveOwner() const
 void CDialog::CreateWindowFromTemplate(const DialogTemplate& dialogTemplate, CWnd* owner)
 {
     m_state = std::make_unique<DialogState>();
-    DialogState& state = *m_state;
-    state.dialogTemplate = &dialogTemplate;
-    state.owner = owner;
+    m_state->dialogTemplate = &dialogTemplate;
+    m_state->owner = owner;
     QWidget* ownerWidget = owner ? owner->GetSafeHwnd() : nullptr;
     auto* window = new DialogWindow(*this, ownerWidget);
-    state.window = window;
+    m_state->window = window;
     window->setWindowFlags(WindowFlagsFor(dialogTemplate.style));
     if (ownerWidget)
         window->setWindowModality(Qt::WindowModal);
@@ -137,22 +136,30 @@ void CDialog::CreateWindowFromTemplate(const DialogTemplate& dialogTemplate, CWn
     const DialogBaseUnits base = BaseUnitsForPointSize(dialogTemplate.fontPointSize);
     const CRect area = DialogUnitsToPixels(dialogTemplate.x, dialogTemplate.y, dialogTemplate.cx, dialogTemplate.cy, base);
     window->setFixedSize(area.Width(), area.Height());
+    // Template coordinates count from the owner's client area, or the screen.
     const QPoint origin = ownerWidget ? ownerWidget->mapToGlobal(QPoint(0, 0)) : QPoint(0, 0);
     window->move(origin + QPoint(area.left, area.top));
 
     Attach(window);
     SetWindowText(cp932::FromUtf8(dialogTemplate.caption));
+    CreateControls(dialogTemplate, base);
+    window->winId();   // the native window, so that keys can be taken where they enter it
+    window->RouteKeys();
+}
+
+void CDialog::CreateControls(const DialogTemplate& dialogTemplate, DialogBaseUnits base)
+{
+    DialogState& state = *m_state;
     for (const ControlTemplate& control : dialogTemplate.controls) {
-        ControlRecord record{control.id, CreateControl(control, window, base), MakeControlWrapper(control.cls)};
+        ControlRecord record{control.id, CreateControl(control, state.window, base), MakeControlWrapper(control.cls)};
         record.ownWrapper->Attach(record.widget);
-        if ((control.style & style::BS_TYPEMASK) == style::BS_DEFPUSHBUTTON && control.cls == ControlClass::Button
-            && state.defaultCommand == IDOK)
+        const bool defaultButton = control.cls == ControlClass::Button
+                                   && (control.style & style::BS_TYPEMASK) == style::BS_DEFPUSHBUTTON;
+        if (defaultButton && state.defaultCommand == IDOK)
             state.defaultCommand = static_cast<unsigned>(control.id);
         state.controls.push_back(std::move(record));
     }
     ChainTabOrder(state.controls);
-    window->winId();   // the native window, so that keys can be taken where they enter it
-    window->RouteKeys();
 }
 
 void CDialog::InitialiseAndShow()

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "gui/DialogUnits.h"
 #include "gui/Wnd.h"
 
 namespace fw {
@@ -69,6 +70,7 @@ private:
     friend struct DialogAccess;
 
     void CreateWindowFromTemplate(const DialogTemplate& dialogTemplate, CWnd* owner);
+    void CreateControls(const DialogTemplate& dialogTemplate, DialogBaseUnits base);
     void InitialiseAndShow();
     int RunLoop();
     void DestroyWindowAfterRun(bool callOnDestroy);

@@ -78,46 +78,34 @@ void DialogWindow::PressEnter()
 bool DialogWindow::HandleDialogKey(const QKeyEvent& key)
 {
     const Qt::KeyboardModifiers mods = Modifiers(key);
-    switch (key.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (mods & (Qt::AltModifier | Qt::ControlModifier))
-            return false;
+    const int code = key.key();
+    if ((code == Qt::Key_Return || code == Qt::Key_Enter) && !(mods & (Qt::AltModifier | Qt::ControlModifier))) {
         PressEnter();
-        return true;
-    case Qt::Key_Escape:
+    } else if (code == Qt::Key_Escape) {
         m_dialog.OnCommand(IDCANCEL);
-        return true;
-    case Qt::Key_Space:
-        if (mods != Qt::AltModifier)
-            return false;
+    } else if (code == Qt::Key_Space && mods == Qt::AltModifier) {
         ShowSystemMenu(m_dialog);
-        return true;
-    case Qt::Key_F4:
-        if (mods != Qt::AltModifier)
-            return false;
+    } else if (code == Qt::Key_F4 && mods == Qt::AltModifier) {
         dispatch::SysCommand(m_dialog, SC_CLOSE, 0);
-        return true;
-    case Qt::Key_F10:
-    case Qt::Key_Menu:
-        if (key.key() == Qt::Key_F10 && mods != Qt::ShiftModifier)
-            return false;
-        if (CWnd* focused = CWnd::FromHandle(focusWidget()))
-            dispatch::ContextMenu(m_dialog, focused, kKeyboardPoint);
-        else
-            dispatch::ContextMenu(m_dialog, &m_dialog, kKeyboardPoint);
-        return true;
-    case Qt::Key_F1:
-        if (mods != Qt::NoModifier)
-            return false;
-        if (CWnd* main = AfxGetMainWnd(); main && main->GetSafeHwnd())
-            main->OnCommand(ID_HELP);
-        else
-            m_dialog.OnCommand(ID_HELP);
-        return true;
-    default:
+    } else if (code == Qt::Key_Menu || (code == Qt::Key_F10 && mods == Qt::ShiftModifier)) {
+        CWnd* focused = CWnd::FromHandle(focusWidget());
+        dispatch::ContextMenu(m_dialog, focused ? focused : &m_dialog, kKeyboardPoint);
+    } else if (code == Qt::Key_F1 && mods == Qt::NoModifier) {
+        SendHelpCommand();
+    } else {
         return false;
     }
+    return true;
+}
+
+// F1 in any of the program's windows asks the main window for help.
+void DialogWindow::SendHelpCommand()
+{
+    CWnd* main = AfxGetMainWnd();
+    if (main && main->GetSafeHwnd())
+        main->OnCommand(ID_HELP);
+    else
+        m_dialog.OnCommand(ID_HELP);
 }
 
 void DialogWindow::paintEvent(QPaintEvent* /*event*/)

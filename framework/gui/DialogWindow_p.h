@@ -31,6 +31,7 @@ private:
     bool HandleKeyPress(const QKeyEvent& key);
     bool HandleDialogKey(const QKeyEvent& key);
     void PressEnter();
+    void SendHelpCommand();
     void WindowStateChanged(Qt::WindowStates oldState);
     bool InputDisabled() const;
 

@@ -14,6 +14,7 @@ fw::DialogTemplate PlainDialog()
         {kEdit, Edit, "", 5, 15, 50, 12, WS_BORDER | WS_TABSTOP},
         {kButton, Button, "押す", 60, 15, 40, 14, BS_PUSHBUTTON | WS_TABSTOP},
         {static_cast<int>(fw::IDOK), Button, "OK", 60, 35, 40, 14, BS_PUSHBUTTON | WS_TABSTOP},
+        {kIconStatic, Static, "9200", 5, 35, 20, 20, SS_ICON},
     }};
 }
 
@@ -29,6 +30,9 @@ fw::DialogTemplate MainLikeDialog()
     }};
 }
 
+// A red square on white, at both sizes.
+const std::vector<const char*> kSquare{"4 4 2 1", "  c #FFFFFF", ". c #FF0000", "....", ".  .", ".  .", "...."};
+
 }  // namespace
 
 const fw::ResourceTable& Resources()
@@ -37,7 +41,7 @@ const fw::ResourceTable& Resources()
         {PlainDialog(), MainLikeDialog()},
         {{kContextMenu, "オプション", {{32771, "初期設定"}, {0, ""}, {32773, "終了"}}}},
         {},
-        {},
+        {{kIcon, kSquare, kSquare}},
     };
     return table;
 }

@@ -20,6 +20,7 @@ namespace probe {
 inline constexpr int kPlainDialog = 9001;    // hidden template: centred by the framework
 inline constexpr int kMainLikeDialog = 9002; // visible template with a minimise box
 inline constexpr int kContextMenu = 9100;
+inline constexpr int kIcon = 9200;
 
 inline constexpr int kLabel = 1000;
 inline constexpr int kButton = 1001;
@@ -27,6 +28,7 @@ inline constexpr int kEdit = 1002;
 inline constexpr int kFrame = 1003;
 inline constexpr int kProgress = 1004;
 inline constexpr int kNavyLabel = 1005;
+inline constexpr int kIconStatic = 1006;
 
 inline constexpr int kGaveUp = -99;
 

@@ -65,6 +65,22 @@ TEST_F(FrameworkWindow, TemplateBecomesPixels)
     });
 }
 
+TEST_F(FrameworkWindow, IconResourceShowsInTheIconStaticAndAsTheWindowIcon)
+{
+    ProbeDialog dialog;
+    dialog.whileRunning = [](ProbeDialog& self) {
+        const QImage icon = Grab(*self.GetDlgItem(probe::kIconStatic));
+        EXPECT_EQ(icon.size(), QSize(32, 32));
+        EXPECT_EQ(icon.pixel(0, 0), qRgb(255, 0, 0));
+        EXPECT_EQ(icon.pixel(1, 1), qRgb(255, 255, 255));
+        EXPECT_TRUE(self.Widget()->windowIcon().isNull());
+        self.SetIcon(fw::LoadIconResource(probe::kIcon), true);
+        EXPECT_FALSE(self.Widget()->windowIcon().isNull());
+        self.EndDialog(1);
+    };
+    EXPECT_EQ(dialog.DoModal(), 1);
+}
+
 TEST_F(FrameworkWindow, SystemMenuStartsWithThePlatformsSevenItems)
 {
     WithMainLikeWindow([](ProbeDialog& self) {
