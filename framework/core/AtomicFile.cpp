@@ -89,7 +89,7 @@ bool CopyAttributes(int fd, const std::string& target)
     if (::stat(target.c_str(), &old) != 0)
         return errno == ENOENT;
     if (fchown(fd, old.st_uid, old.st_gid) != 0) {
-        // Only the owner's group or root may give a file away; keep ours.
+        // Giving a file away needs privileges; without them it stays ours.
     }
     return fchmod(fd, old.st_mode & 07777) == 0;
 }

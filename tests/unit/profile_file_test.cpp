@@ -295,8 +295,8 @@ TEST(ProfileResolvePath, PerUserPlace)
         std::string resolved;
     } rows[] = {
         {"yrk.ini", config + "/yoruka/yrk.ini"},
-        {dir.file("yrk.ini"), dir.file("yrk.ini")},                                  // writable: stays
-        {dir.file("missing/yrk.ini"), config + "/yoruka/yrk.ini"},               // no such directory
+        {dir.file("yrk.ini"), dir.file("yrk.ini")},                 // writable: stays
+        {dir.file("missing/yrk.ini"), config + "/yoruka/yrk.ini"},  // no such directory
         {dir.file("missing/other.ini"), config + "/yoruka/other.ini"},
     };
     for (const auto& row : rows)
