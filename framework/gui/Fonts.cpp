@@ -31,8 +31,11 @@ constexpr int kDefaultPixelHeight = 12;
 
 QString AnyJapaneseFamily()
 {
-    const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
-    return japanese.isEmpty() ? QString() : japanese.first();
+    static const QString family = [] {
+        const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+        return japanese.isEmpty() ? QString() : japanese.first();
+    }();
+    return family;
 }
 
 QStringList FamiliesForUtf8Face(const QString& face)

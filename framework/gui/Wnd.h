@@ -127,8 +127,8 @@ public:
     CDC* GetDC();
     int ReleaseDC(CDC* dc);
 
-    // The window's own system menu; with `revert` it goes back to the
-    // platform's seven items and the result is null.
+    // The window's own system menu (null for a window without one); with
+    // `revert` it goes back to the platform's seven items and the result is null.
     CMenu* GetSystemMenu(bool revert);
 
     // Sends the window's close request to it (OnClose), as the platform's

@@ -74,7 +74,7 @@ int CWnd::ReleaseDC(CDC* dc)
 
 CMenu* CWnd::GetSystemMenu(bool revert)
 {
-    if (!m_data || !IsTopLevel())
+    if (!m_data || !IsTopLevel() || !m_widget->windowFlags().testFlag(Qt::WindowSystemMenuHint))
         return nullptr;
     if (revert || !m_data->systemMenu) {
         const bool minimiseBox = m_widget->windowFlags().testFlag(Qt::WindowMinimizeButtonHint);

@@ -65,6 +65,18 @@ TEST_F(FrameworkWindow, TemplateBecomesPixels)
     });
 }
 
+TEST_F(FrameworkWindow, FaceNamesMapToTheInstalledJapaneseFonts)
+{
+    WithMainLikeWindow([](ProbeDialog& self) {
+        const QFontInfo dialogFont(self.Widget()->font());
+        EXPECT_EQ(dialogFont.family(), QStringLiteral("IPAMincho"));
+        EXPECT_EQ(dialogFont.pixelSize(), 12);
+    });
+    for (const auto& [face, installed] : {std::pair{"ＭＳ Ｐゴシック", "IPAPGothic"}, std::pair{"ＭＳ ゴシック", "IPAGothic"},
+                                          std::pair{"ＭＳ 明朝", "IPAMincho"}})
+        EXPECT_EQ(QFontInfo(QFont(QString::fromUtf8(face))).family(), QString::fromLatin1(installed)) << face;
+}
+
 TEST_F(FrameworkWindow, IconResourceShowsInTheIconStaticAndAsTheWindowIcon)
 {
     ProbeDialog dialog;
