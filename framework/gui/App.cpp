@@ -25,8 +25,9 @@ void StartQApplication()
 {
     // Qt sees only the program's name: arguments never reach it, since any
     // argument ends the program before a window opens.
+    static std::string name = g_programName;
     static int argc = 1;
-    static char* argv[] = {g_programName.data(), nullptr};
+    static char* argv[] = {name.data(), nullptr};
     g_ownApplication = std::make_unique<QApplication>(argc, argv);
 }
 
@@ -68,6 +69,8 @@ int AfxWinMain(CWinApp& app, int argc, char** argv)
     const char* argv0 = argc > 0 && argv[0] ? argv[0] : "";
     g_programName = argv0[0] ? argv0 : "yoruka";
     const std::string programFile = ProgramFilePath(argv0);
+    app.m_programPath = argv0;
+    app.m_programFile = programFile;
     app.m_commandTail = CommandTail(argc, argv);
     app.m_exeName = AppTitle(programFile);
     const ByteString title = LoadString(kAppTitleString);

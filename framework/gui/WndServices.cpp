@@ -36,7 +36,8 @@ unsigned CWnd::SetTimer(unsigned id, unsigned milliseconds)
         m_data->timers.push_back(TimerSlot{id, {}});
         found = m_data->timers.end() - 1;
     }
-    found->timer.start(static_cast<int>(milliseconds), Qt::CoarseTimer, m_data.get());
+    // Precise: a 500 ms tick must not drift past half a second.
+    found->timer.start(static_cast<int>(milliseconds), Qt::PreciseTimer, m_data.get());
     return id;
 }
 
