@@ -142,9 +142,9 @@ void CDialog::CreateWindowFromTemplate(const DialogTemplate& dialogTemplate, CWn
 
     Attach(window);
     SetWindowText(cp932::FromUtf8(dialogTemplate.caption));
+    // The native window is made only when the window is shown: a position
+    // set before then counts as the frame's, as the platform's does.
     CreateControls(dialogTemplate, base);
-    window->winId();   // the native window, so that keys can be taken where they enter it
-    window->RouteKeys();
 }
 
 void CDialog::CreateControls(const DialogTemplate& dialogTemplate, DialogBaseUnits base)
@@ -181,6 +181,7 @@ void CDialog::InitialiseAndShow()
         SetWindowPos(nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     window->show();
+    state.window->RouteKeys();
     RaiseWindow(*window);
     window->activateWindow();
     if (QWidget* first = focusFirstTabStop ? FirstTabStop(state.controls) : nullptr)

@@ -16,7 +16,7 @@ public:
     DialogWindow(CDialog& dialog, QWidget* owner);
 
     CDialog& Dialog() { return m_dialog; }
-    // Call once the native window exists.
+    // Call once the native window exists (after the first show).
     void RouteKeys();
 
 protected:

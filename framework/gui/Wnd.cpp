@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QVariant>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -19,6 +20,25 @@ namespace {
 constexpr const char* kWrapperProperty = "fwWnd";
 constexpr int kFrameWidth = 3;
 constexpr int kCaptionHeight = 19;
+
+QMargins FrameMargins(const QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
+// A window that has not been shown yet has no frame to report; it is taken
+// to get the frame its owner has, at the position it was moved to.
+QRect TopLevelRect(const QWidget& window)
+{
+    if (window.windowHandle())
+        return window.frameGeometry();
+    const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : nullptr;
+    const QMargins margins = owner && owner->windowHandle() ? FrameMargins(*owner) : QMargins();
+    return QRect(window.pos(), window.size().grownBy(margins));
+}
 
 }  // namespace
 
@@ -118,7 +138,7 @@ void CWnd::GetWindowRect(CRect* rect) const
         return;
     }
     if (IsTopLevel()) {
-        *rect = FromQRect(m_widget->frameGeometry());
+        *rect = FromQRect(TopLevelRect(*m_widget));
         return;
     }
     const QPoint origin = m_widget->mapToGlobal(QPoint(0, 0));

@@ -88,8 +88,9 @@ public:
     int GetDlgCtrlID() const;
 
     // A top-level window's rectangle is its frame geometry as the platform
-    // reports it (the client rectangle where no window manager runs); a
-    // control's is its place on the screen.
+    // reports it (the client rectangle where no window manager runs; before
+    // its first showing, with the frame its owner has); a control's is its
+    // place on the screen.
     void GetWindowRect(CRect* rect) const;
     void GetClientRect(CRect* rect) const;
     // For a top-level window (x, y) is the frame's top-left corner and

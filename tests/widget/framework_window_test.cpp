@@ -252,8 +252,10 @@ TEST_F(FrameworkWindow, HiddenTemplateIsCentredOverItsOwnerOrInTheWorkArea)
         self.EndDialog(1);
     };
     alone.DoModal();
+    // Without an owner the frame is unknown until the window shows, so the
+    // centre may move by the frame's width.
     const fw::CRect work = fw::GetWorkArea();
-    EXPECT_LE(std::abs((nestedRect.left + nestedRect.right) / 2 - (work.left + work.right) / 2), 1);
+    EXPECT_LE(std::abs((nestedRect.left + nestedRect.right) / 2 - (work.left + work.right) / 2), 3);
 }
 
 TEST_F(FrameworkWindow, FrameStaticKeepsItsPictureWithoutRepaintingTheDialog)
