@@ -3,6 +3,8 @@
 // copy) never opens a display connection.
 #pragma once
 
+#include <string>
+
 #include "core/Text.h"
 #include "gui/Wnd.h"
 
@@ -26,6 +28,8 @@ public:
     ByteString m_commandTail;   // the arguments after the program's name, CP932
     ByteString m_exeName;       // the program file's base name without extension, CP932
     ByteString m_appTitle;      // the caption of message boxes: m_exeName
+    std::string m_programPath;  // the program's name as the command line gives it (argv[0])
+    std::string m_programFile;  // the running program file, file-system bytes
     CWnd* m_pMainWnd = nullptr;
 };
 

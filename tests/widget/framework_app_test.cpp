@@ -17,7 +17,7 @@ TEST(FrameworkApp, EntryFillsTheValuesBeforeInitInstance)
     struct RecordingApp : fw::CWinApp {
         bool InitInstance() override
         {
-            seen = {m_commandTail, m_exeName, m_appTitle};
+            seen = {m_commandTail, m_exeName, m_appTitle, m_programPath};
             return false;
         }
         std::vector<fw::ByteString> seen;
@@ -27,10 +27,11 @@ TEST(FrameworkApp, EntryFillsTheValuesBeforeInitInstance)
     char second[] = "xcb";
     char* argv[] = {name, first, second, nullptr};
     EXPECT_EQ(fw::AfxWinMain(app, 3, argv), 0);
-    ASSERT_EQ(app.seen.size(), 3u);
+    ASSERT_EQ(app.seen.size(), 4u);
     EXPECT_EQ(app.seen[0], "-platform xcb");
     EXPECT_EQ(app.seen[1], "widget_tests");   // the running file, not argv[0]
     EXPECT_EQ(app.seen[2], app.seen[1]);
+    EXPECT_EQ(app.seen[3], "/somewhere/yoruka");
     EXPECT_EQ(fw::AfxGetApp(), &app);
 }
 
