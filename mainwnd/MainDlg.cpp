@@ -1,0 +1,45 @@
+#include "mainwnd/MainDlg.h"
+
+#include "gui/App.h"
+#include "mainwnd/WindowPlacement.h"
+#include "res/Resources.h"
+#include "settings/SettingsFile.h"
+
+CMainDlg::CMainDlg()
+    : fw::CDialog(res::IDD_MAIN), m_icon(fw::LoadIconResource(res::IDI_MAIN))
+{
+}
+
+void CMainDlg::DoDataExchange(fw::CDataExchange* pDX)
+{
+    fw::CDialog::DoDataExchange(pDX);
+    fw::DDX_Control(pDX, res::IDC_PROGRESS, m_progress);
+}
+
+ScheduleDates CMainDlg::Dates() const
+{
+    return {settings.studyStart, settings.examDate, settings.nextExamDate};
+}
+
+std::string CMainDlg::SettingsFilePath() const
+{
+    const fw::CWinApp* app = fw::AfxGetApp();
+    return ::SettingsFilePath(app ? app->m_programPath : std::string());
+}
+
+void CMainDlg::LoadSettings()
+{
+    const fw::CRect desktop = fw::GetDesktopRect();
+    ::LoadSettings(settings, SettingsFilePath(), fw::LoadString(res::IDS_DEFAULT_TITLE),
+                   [&](std::int32_t x, std::int32_t y, bool showGraph) {
+                       return placement::AcceptsStoredPosition(x, y, showGraph, desktop,
+                                                               m_templateRect);
+                   });
+}
+
+void CMainDlg::SaveSettings(const char* reason)
+{
+    fw::CRect window;
+    GetWindowRect(&window);
+    ::SaveSettings(settings, SettingsFilePath(), reason, {window.left, window.top});
+}

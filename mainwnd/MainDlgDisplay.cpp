@@ -1,0 +1,148 @@
+// What the countdown window shows, recomputed and redrawn on every paint.
+#include <optional>
+
+#include "mainwnd/DisplayTexts.h"
+#include "mainwnd/MainDlg.h"
+#include "res/Resources.h"
+
+namespace {
+
+constexpr fw::COLORREF kStaticText = fw::RGB(0, 0, 128);
+constexpr fw::COLORREF kDaysLeftInside = fw::RGB(255, 255, 255);
+constexpr fw::COLORREF kDaysLeftText = fw::RGB(255, 0, 0);
+constexpr fw::COLORREF kGraphInside = fw::RGB(224, 224, 224);
+constexpr fw::COLORREF kTicks = fw::RGB(128, 128, 128);
+constexpr fw::COLORREF kBarFrame = fw::RGB(192, 192, 192);
+constexpr fw::COLORREF kBarTrack = fw::RGB(255, 224, 240);
+constexpr fw::COLORREF kBarFill = fw::RGB(255, 128, 160);
+
+const fw::ByteString& DaysLeftFace()
+{
+    static const fw::ByteString face = fw::cp932::FromUtf8("ＭＳ Ｐゴシック");
+    return face;
+}
+
+}  // namespace
+
+void CMainDlg::OnPaint()
+{
+    fw::CPaintDC bracket(this);
+    UpdateDisplay();
+}
+
+void CMainDlg::UpdateDisplay()
+{
+    using namespace display_texts;
+    const ScheduleDates dates = Dates();
+    figures.refreshToday();
+    figures.computeDaily(dates, m_wholeDaysAtLoad);
+    DrawDaysLeft();
+    m_progress.SetPos(figures.elapsedDays);
+    DrawGraph();
+    SetDlgItemText(res::IDC_START_DATE, MonthDay(settings.studyStart));
+    SetDlgItemText(res::IDC_WHOLE_DAYS, WholeSchedule(figures.wholeDays));
+    SetDlgItemText(res::IDC_EXAM_DATE, MonthDay(settings.examDate));
+    SetDlgItemText(res::IDC_TITLE, settings.title);
+    SetDlgItemText(res::IDC_START_LABEL, m_startLabel);
+    SetDlgItemText(res::IDC_EXAM_LABEL, m_examLabel);
+    SetWindowText(Caption(m_appName, figures.today));
+}
+
+void CMainDlg::DrawDaysLeft()
+{
+    fw::CWnd* area = GetDlgItem(res::IDC_DAYS_LEFT);
+    fw::CDC* dc = area->GetDC();
+    fw::CRect rect;
+    area->GetClientRect(&rect);
+
+    fw::CBrush inside(kDaysLeftInside);
+    fw::CBrush* oldBrush = dc->SelectObject(&inside);
+    dc->Rectangle(0, 0, rect.Width(), rect.Height());
+    dc->SelectObject(oldBrush);
+
+    fw::CFont font;
+    font.CreateFont(16, 0, 0, 0, fw::FW_BOLD, 0, 0, 0, fw::DEFAULT_CHARSET, 0, 0, 2, 0,
+                    DaysLeftFace());
+    fw::CFont* oldFont = dc->SelectObject(&font);
+    dc->SetTextColor(kDaysLeftText);
+    dc->SetBkMode(fw::TRANSPARENT);
+    const auto nextExam = settings.showNextExam ? std::optional(figures.daysToNextExam) : std::nullopt;
+    dc->DrawText(display_texts::DaysLeft(figures.daysLeft, nextExam), &rect,
+                 fw::DT_CENTER | fw::DT_VCENTER | fw::DT_SINGLELINE);
+    m_daysLeftShown = figures.daysLeft;
+
+    dc->SelectObject(oldFont);
+    font.DeleteObject();
+    area->ReleaseDC(dc);
+    inside.DeleteObject();
+}
+
+void CMainDlg::DrawGraph()
+{
+    fw::CWnd* area = GetDlgItem(res::IDC_GRAPH);
+    fw::CDC* dc = area->GetDC();
+    fw::CRect rect;
+    area->GetClientRect(&rect);
+    const int width = rect.Width();
+    const int height = rect.Height();
+
+    fw::CBrush inside(kGraphInside);
+    fw::CBrush* oldBrush = dc->SelectObject(&inside);
+    dc->Rectangle(0, 0, width, height);
+    dc->SelectObject(oldBrush);
+
+    figures.computeGraph(Dates(), width);
+    if (figures.graphDrawn())
+        DrawBar(dc, 5, 3 * (height / 4) - 3, figures.graphBar - 5, 10, width - 10, kBarFill);
+
+    area->ReleaseDC(dc);
+    inside.DeleteObject();
+}
+
+// y is the bar's lower edge; the bar rises barHeight pixels above it. The
+// rectangles are passed with the larger y first, as the bar was always drawn.
+void CMainDlg::DrawBar(fw::CDC* dc, int x, int y, int fillLength, int barHeight, int width,
+                       fw::COLORREF fillColour)
+{
+    if (fillLength < 1)
+        fillLength = 1;
+
+    fw::CPen tickPen(fw::PS_SOLID, 1, kTicks);
+    fw::CPen* oldPen = dc->SelectObject(&tickPen);
+    const int quarter = width / 4;
+    for (const int column : {x + quarter, x + width / 2, x + 3 * quarter}) {
+        dc->MoveTo(column, y - barHeight - 2);
+        dc->LineTo(column, y + 2);
+    }
+    dc->SelectObject(oldPen);
+    tickPen.DeleteObject();
+
+    fw::CBrush frame(kBarFrame);
+    fw::CBrush track(kBarTrack);
+    fw::CBrush fill(fillColour);
+    dc->FillRect({x - 1, y + 1, x + width + 1, y - barHeight - 1}, &frame);
+    dc->FillRect({x, y, x + width, y - barHeight}, &track);
+    dc->FillRect({x, y, x + fillLength, y - barHeight}, &fill);
+    frame.DeleteObject();
+    track.DeleteObject();
+    fill.DeleteObject();
+}
+
+void CMainDlg::SetProgressRange()
+{
+    m_wholeDaysAtLoad = ScheduleFigures::WholeDaysOf(Dates());
+    m_progress.SetRange(0, ScheduleFigures::ProgressRangeMax(m_wholeDaysAtLoad));
+}
+
+fw::HBRUSH CMainDlg::OnCtlColor(fw::CDC* dc, fw::CWnd* control, unsigned ctlColor)
+{
+    const fw::HBRUSH brush = fw::CDialog::OnCtlColor(dc, control, ctlColor);
+    if (ctlColor == fw::CTLCOLOR_STATIC)
+        dc->SetTextColor(kStaticText);
+    return brush;
+}
+
+fw::HICON CMainDlg::OnQueryDragIcon()
+{
+    return m_icon;
+}
