@@ -11,4 +11,14 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DYRK_SANITIZE=ON
 cmake --build "$build"
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+# A short fuzzing run of the profile reader first, so the target never rots.
+mkdir -p build
+if ! bash fuzz/run.sh 20 >build/fuzz.log 2>&1; then
+  tail -n 60 build/fuzz.log
+  echo "The profile fuzzer found a fault; see build/fuzz.log" >&2
+  exit 1
+fi
+grep -E '^Done [0-9]+ runs' build/fuzz.log || true
+
 ctest --test-dir "$build" --output-on-failure -j 2
