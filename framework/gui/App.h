@@ -25,6 +25,16 @@ public:
 
     HICON LoadIcon(int id) const { return LoadIconResource(id); }
 
+    // The default command table: ID_HELP runs OnHelp.
+    std::span<const CommandEntry> CommandMap() const override;
+    // Help for the dialog the user is in: the one with the mouse capture or
+    // the focus (or their owners), else the main window's active pop-up;
+    // its topic is HID_BASE_RESOURCE + its template number.
+    void OnHelp();
+    // Opens the help file at `topic`; says "ﾍﾙﾌﾟの起動に失敗しました。" when
+    // there is no help file or no browser starts.
+    virtual void WinHelp(unsigned long topic);
+
     ByteString m_commandTail;   // the arguments after the program's name, CP932
     ByteString m_exeName;       // the program file's base name without extension, CP932
     ByteString m_appTitle;      // the caption of message boxes: m_exeName

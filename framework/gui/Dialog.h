@@ -53,6 +53,10 @@ public:
     // notifications are not delivered while it runs.
     bool UpdateData(bool saveAndValidate = true);
     bool IsExchanging() const;
+    // Controls into members, with the fields' checks: UpdateData(true).
+    bool ReadFields() { return UpdateData(true); }
+    // Members into controls; never refuses: UpdateData(false).
+    void WriteFields() { UpdateData(false); }
 
     CWnd* GetDlgItem(int id) const override;
     int TemplateId() const { return m_templateId; }

@@ -10,6 +10,14 @@ inline constexpr unsigned IDOK = 1;
 inline constexpr unsigned IDCANCEL = 2;
 inline constexpr unsigned ID_HELP = 57670;
 
+// Control notifications: the code of a command-table entry whose id is the
+// control's. UDN_DELTAPOS comes before a spin steps, with the spin's id.
+inline constexpr unsigned BN_CLICKED = 0;
+inline constexpr unsigned EN_SETFOCUS = 0x100;
+inline constexpr unsigned EN_KILLFOCUS = 0x200;
+inline constexpr unsigned EN_CHANGE = 0x300;
+inline constexpr unsigned UDN_DELTAPOS = static_cast<unsigned>(-722);
+
 // System commands (OnSysCommand); the low four bits are free for flags.
 inline constexpr unsigned SC_SIZE = 61440;
 inline constexpr unsigned SC_MOVE = 61456;
