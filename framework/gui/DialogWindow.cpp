@@ -147,6 +147,10 @@ void DialogWindow::WindowStateChanged(Qt::WindowStates oldState)
         if (!data->restoringByCommand)
             dispatch::SysCommand(m_dialog, SC_RESTORE, 0);
         dispatch::Size(m_dialog, SIZE_RESTORED, width(), height());
+        // A restored window is repainted whole, as on the platform: Qt would
+        // only show its stored picture, and the paint is what puts the date
+        // caption back.
+        update();
     }
 }
 
