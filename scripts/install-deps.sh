@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth xdotool wmctrl openbox faketime x11-apps imagemagick
   clang libclang-rt-14-dev valgrind
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

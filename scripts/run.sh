@@ -12,13 +12,13 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DYRK_TESTS=OFF >/dev
 cmake --build "$build" --target yoruka
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  exec "$build/yoruka"
+  exec "$build/app/yoruka"
 fi
 
 . tests/e2e/xsession.sh
 shot="$PWD/$build/yoruka-screenshot.png"
 xsession_start
-"$build/yoruka" &
+"$build/app/yoruka" &
 pid=$!
 wid=$(xsession_wait_window "$pid")
 sleep 0.5
