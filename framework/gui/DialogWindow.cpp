@@ -110,6 +110,10 @@ void DialogWindow::SendHelpCommand()
 
 void DialogWindow::paintEvent(QPaintEvent* /*event*/)
 {
+    // A minimised window has nothing to show and gets no paint, as on the
+    // platform; restoring repaints it whole.
+    if (isMinimized())
+        return;
     dispatch::Paint(m_dialog);
 }
 
