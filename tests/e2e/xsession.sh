@@ -49,7 +49,10 @@ xsession_wait_window() {
       echo "$wid"
       return 0
     fi
-    kill -0 "$pid" 2>/dev/null || return 1
+    # An ended child stays a zombie until it is reaped: that counts as gone.
+    case $(sed 's/.*) //' "/proc/$pid/stat" 2>/dev/null | cut -d' ' -f1) in
+      "" | Z) return 1 ;;
+    esac
     sleep 0.05
   done
   return 1

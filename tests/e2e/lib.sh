@@ -1,0 +1,293 @@
+# Shared by the end-to-end tests, which source it with the path of the yoruka
+# binary as their first argument. Every test gets its own directory with its
+# own copy of the program (the settings file lands beside it), its own
+# configuration and runtime directories (so the instance lock never meets
+# another test's) and its own virtual display.
+#
+# Needs: xvfb, xdotool, x11-utils (xwininfo, xprop, xev), wmctrl and openbox
+# for the window-manager roads, faketime, imagemagick, iconv.
+
+set -euo pipefail
+
+E2E_SRC=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$E2E_SRC/xsession.sh"
+
+E2E_NAME=$(basename "$0" .sh)
+E2E_ARTIFACTS=$PWD
+E2E_TMP=""
+E2E_PIDS=()
+E2E_XEV_PID=""
+E2E_RUNS=0
+E2E_PID=""
+E2E_LOG=""
+WID=""
+# The day the tests live on unless a test says otherwise: 138 days before the
+# default exam day, 43 days after the default study start.
+E2E_NOW="@1999-06-01 12:00:00"
+
+e2e_step() { printf '\n== %s\n' "$*"; }
+e2e_ok() { printf 'ok: %s\n' "$*"; }
+
+e2e_fail() {
+  printf 'FAIL (%s): %s\n' "$E2E_NAME" "$*" >&2
+  if [ -n "${DISPLAY:-}" ] && [ -n "$XSESSION_XVFB_PID" ]; then
+    import -window root "$E2E_ARTIFACTS/$E2E_NAME-failure.png" 2>/dev/null &&
+      echo "screen at the failure: $E2E_ARTIFACTS/$E2E_NAME-failure.png" >&2
+  fi
+  if [ -n "$E2E_LOG" ] && [ -s "$E2E_LOG" ]; then
+    echo "--- output of the last run of the program:" >&2
+    tail -n 40 "$E2E_LOG" >&2
+    if grep -q 'could not connect to display' "$E2E_LOG"; then
+      echo "--- X servers (DISPLAY=$DISPLAY, ours: pid $XSESSION_XVFB_PID):" >&2
+      ls -la /tmp/.X11-unix >&2 || true
+      ss -xlp 2>/dev/null | grep X11-unix >&2 || true
+    fi
+  fi
+  exit 1
+}
+
+e2e_expect_eq() {
+  local what=$1 expected=$2 actual=$3
+  [ "$expected" = "$actual" ] || e2e_fail "$what: expected '$expected', got '$actual'"
+  e2e_ok "$what: $actual"
+}
+
+e2e_find_faketime() {
+  local lib
+  for lib in /usr/lib/*/faketime/libfaketime.so.1 /usr/lib/faketime/libfaketime.so.1 \
+             /usr/local/lib/faketime/libfaketime.so.1; do
+    [ -e "$lib" ] && { echo "$lib"; return 0; }
+  done
+  return 1
+}
+
+# e2e_init BINARY: the private directory, a copy of the program in it, and
+# the clean-up that runs however the test ends. A machine without the tools
+# skips the test (exit 77) rather than failing it.
+e2e_init() {
+  local bin=${1:-} tool
+  [ -n "$bin" ] && [ -x "$bin" ] || { echo "usage: $0 path/to/yoruka" >&2; exit 2; }
+  for tool in Xvfb xdotool xwininfo xprop xev wmctrl openbox import iconv stdbuf; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" >&2; exit 77; }
+  done
+  E2E_FAKETIME=$(e2e_find_faketime) || { echo "SKIP: libfaketime is not installed" >&2; exit 77; }
+  E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/yoruka-e2e.XXXXXX")
+  trap e2e_cleanup EXIT
+  trap 'e2e_fail "unexpected failure of: $BASH_COMMAND (line $LINENO)"' ERR
+  mkdir -p "$E2E_TMP/app" "$E2E_TMP/config" "$E2E_TMP/runtime"
+  chmod 700 "$E2E_TMP/runtime"
+  cp "$bin" "$E2E_TMP/app/yoruka"
+  E2E_APP="$E2E_TMP/app/yoruka"
+  E2E_INI="$E2E_TMP/app/yrk.ini"
+  export XDG_CONFIG_HOME="$E2E_TMP/config" XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+  # A developer's own desktop must not take part: no real session manager, no
+  # Wayland, always the X display of the test.
+  unset SESSION_MANAGER WAYLAND_DISPLAY
+}
+
+e2e_cleanup() {
+  local status=$? pid
+  trap - EXIT
+  # The program goes before the display: a lost X connection ends it with a
+  # crash report instead of a clean exit.
+  for pid in "${E2E_PIDS[@]}"; do
+    e2e_alive "$pid" && kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null || true
+  done
+  if [ -n "$E2E_XEV_PID" ]; then
+    kill "$E2E_XEV_PID" 2>/dev/null || true
+    wait "$E2E_XEV_PID" 2>/dev/null || true
+  fi
+  xsession_stop
+  [ -n "$E2E_TMP" ] && [ -z "${E2E_KEEP:-}" ] && rm -rf "$E2E_TMP"
+  [ -n "$E2E_TMP" ] && [ -n "${E2E_KEEP:-}" ] && echo "kept: $E2E_TMP"
+  exit "$status"
+}
+
+# True while the process runs; an ended child that has not been reaped yet
+# (a zombie) counts as ended.
+e2e_alive() {
+  local state
+  state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1) || return 1
+  [ -n "$state" ] && [ "$state" != Z ]
+}
+
+# e2e_start PROGRAM [ARGS...]: starts the program on the day E2E_NOW, with
+# the clock running from there; E2E_PID is the program itself (libfaketime is
+# preloaded, not a wrapper process), so its window carries that pid.
+e2e_start() {
+  local program=$1
+  shift
+  E2E_RUNS=$((E2E_RUNS + 1))
+  E2E_LOG="$E2E_TMP/run$E2E_RUNS.log"
+  env LD_PRELOAD="$E2E_FAKETIME" FAKETIME="$E2E_NOW" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+      ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 QT_QPA_PLATFORM=xcb \
+      "$program" "$@" >"$E2E_LOG" 2>&1 &
+  E2E_PID=$!
+  E2E_PIDS+=("$E2E_PID")
+}
+
+# e2e_window: WID becomes the started program's window.
+e2e_window() {
+  WID=$(xsession_wait_window "$E2E_PID" 20) || e2e_fail "the program showed no window"
+}
+
+# e2e_sanitizer_check LOG: a run that ended must not have tripped a sanitizer.
+e2e_sanitizer_check() {
+  if grep -Eq 'ERROR: AddressSanitizer|runtime error:|ERROR: LeakSanitizer' "$1"; then
+    E2E_LOG=$1
+    e2e_fail "the program reported a sanitizer error"
+  fi
+}
+
+# e2e_wait_exit PID SECONDS: waits for the program to end and reaps it.
+e2e_wait_exit() {
+  local pid=$1 limit_ms=$(( ${2%.*} * 1000 )) start
+  start=$(e2e_ms)
+  while e2e_alive "$pid"; do
+    [ $(( $(e2e_ms) - start )) -lt "$limit_ms" ] || return 1
+    sleep 0.05
+  done
+  wait "$pid" 2>/dev/null || true
+  e2e_sanitizer_check "$E2E_LOG"
+}
+
+e2e_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+
+# e2e_key WID KEY...: the window may be gone before the key is released
+# (Enter and Escape close it), which xdotool reports as an error.
+e2e_key() {
+  local wid=$1
+  shift
+  xdotool key --window "$wid" "$@" 2>/dev/null || true
+}
+
+e2e_title() { xdotool getwindowname "$1" 2>/dev/null || true; }
+
+# e2e_wait_title WID TEXT SECONDS: polls the caption; fails with the last one seen.
+e2e_wait_title() {
+  local wid=$1 expected=$2 limit_ms=$(( $3 * 1000 )) start title
+  start=$(e2e_ms)
+  for (( ;; )); do
+    title=$(e2e_title "$wid")
+    [ "$title" = "$expected" ] && return 0
+    [ $(( $(e2e_ms) - start )) -lt "$limit_ms" ] || break
+    sleep 0.05
+  done
+  e2e_fail "caption: expected '$expected' within $3 s, still '$title'"
+}
+
+# e2e_geometry WID: X Y W H of the window itself (the client area).
+e2e_geometry() {
+  xwininfo -id "$1" | awk '
+    /Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4}
+    /^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print x, y, w, h}'
+}
+
+# e2e_frame_geometry WID: X Y W H of the outermost window that holds it (the
+# window manager's frame, or the window itself without a window manager).
+e2e_frame_geometry() {
+  local w=$1 parent root
+  root=$(xwininfo -root | awk '/Window id:/ {print $4}')
+  for (( ;; )); do
+    parent=$(xwininfo -children -id "$w" | awk '/Parent window id:/ {print $4}')
+    [ -z "$parent" ] || [ "$((parent))" -eq "$((root))" ] && break
+    w=$parent
+  done
+  e2e_geometry "$w"
+}
+
+# e2e_wait_frame_at WID X Y SECONDS: the window manager moves frames in its
+# own time.
+e2e_wait_frame_at() {
+  local wid=$1 x=$2 y=$3 limit_ms=$(( $4 * 1000 )) start geometry
+  start=$(e2e_ms)
+  for (( ;; )); do
+    geometry=$(e2e_frame_geometry "$wid")
+    [ "${geometry% * *}" = "$x $y" ] && return 0
+    [ $(( $(e2e_ms) - start )) -lt "$limit_ms" ] || break
+    sleep 0.05
+  done
+  e2e_fail "window frame: expected at $x $y, it is at ${geometry% * *}"
+}
+
+# e2e_screen_size: W H of the virtual screen.
+e2e_screen_size() {
+  xwininfo -root | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w, h}'
+}
+
+# e2e_write_ini FILE: writes standard input (UTF-8) as the CP932 settings file.
+e2e_write_ini() {
+  iconv -f UTF-8 -t CP932 >"$1"
+}
+
+# e2e_ini_value KEY [FILE]: the value of KEY in the settings file, as UTF-8.
+e2e_ini_value() {
+  local file=${2:-$E2E_INI}
+  [ -f "$file" ] || e2e_fail "no settings file at $file"
+  iconv -f CP932 -t UTF-8 "$file" | sed -n "s/^$1=//p" | head -n 1
+}
+
+# e2e_expect_ini FILE: the settings file must hold exactly standard input
+# (UTF-8), byte for byte once converted to CP932.
+e2e_expect_ini() {
+  local file=$1 expected="$E2E_TMP/expected.ini"
+  iconv -f UTF-8 -t CP932 >"$expected"
+  [ -f "$file" ] || e2e_fail "no settings file at $file"
+  if ! cmp -s "$expected" "$file"; then
+    echo "expected:" >&2; iconv -f CP932 -t UTF-8 "$expected" | cat -A >&2
+    echo "found:" >&2; iconv -f CP932 -t UTF-8 "$file" | cat -A >&2 || od -c "$file" >&2
+    e2e_fail "$file does not hold the expected settings"
+  fi
+  e2e_ok "$(basename "$file") holds exactly the expected settings"
+}
+
+# e2e_watch_start / e2e_watch_stop: record every window that is created or
+# mapped on the display in between; E2E_MAPPED counts the mapped ones.
+e2e_watch_start() {
+  local i
+  stdbuf -oL xev -root -event substructure -event property >"$E2E_TMP/xev.log" 2>&1 &
+  E2E_XEV_PID=$!
+  # A property change on the root window shows that the watcher listens.
+  for i in $(seq 100); do
+    xprop -root -f _YRK_E2E_MARK 32c -set _YRK_E2E_MARK "$i"
+    grep -q PropertyNotify "$E2E_TMP/xev.log" && return 0
+    sleep 0.05
+  done
+  e2e_fail "could not watch the display for new windows"
+}
+
+e2e_watch_stop() {
+  kill "$E2E_XEV_PID" 2>/dev/null || true
+  wait "$E2E_XEV_PID" 2>/dev/null || true
+  E2E_XEV_PID=""
+  E2E_MAPPED=$(grep -c '^MapNotify' "$E2E_TMP/xev.log" || true)
+}
+
+# e2e_pixel PNG X Y: "R,G,B" of one pixel.
+e2e_pixel() {
+  convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+
+# e2e_expect_pixels WID "X Y R,G,B" ...: the window's picture on the screen
+# must show these colours; polled, since the first paint reaches the screen a
+# moment after the window is mapped.
+e2e_expect_pixels() {
+  local wid=$1 shot="$E2E_TMP/window.png" start spec bad x y want seen
+  shift
+  start=$(e2e_ms)
+  for (( ;; )); do
+    bad=""
+    import -window "$wid" "$shot"
+    for spec in "$@"; do
+      read -r x y want <<<"$spec"
+      seen=$(e2e_pixel "$shot" "$x" "$y")
+      [ "$seen" = "$want" ] || { bad="($x,$y) is $seen, not $want"; break; }
+    done
+    [ -z "$bad" ] && return 0
+    [ $(( $(e2e_ms) - start )) -lt 5000 ] || break
+    sleep 0.1
+  done
+  cp "$shot" "$E2E_ARTIFACTS/$E2E_NAME-window.png" 2>/dev/null || true
+  e2e_fail "window picture: pixel $bad (picture: $E2E_ARTIFACTS/$E2E_NAME-window.png)"
+}
