@@ -10,11 +10,14 @@
 
 #include <charconv>
 
+#include "gui/Controls.h"
 #include "gui/DialogState_p.h"
 #include "gui/Dispatch_p.h"
+#include "gui/EditWidget_p.h"
 #include "gui/Icons_p.h"
 #include "gui/ProgressCtrl.h"
 #include "gui/ProgressWidget_p.h"
+#include "gui/SpinWidget_p.h"
 #include "gui/StaticWidgets_p.h"
 #include "gui/Toolkit_p.h"
 
@@ -91,28 +94,42 @@ QWidget* CreateButton(const ControlTemplate& control, QWidget* dialog)
 
 QWidget* CreateEdit(const ControlTemplate& control, QWidget* dialog)
 {
-    auto* edit = new QLineEdit(dialog);
+    auto* edit = new EditWidget(dialog);
     edit->setFrame((control.style & style::WS_BORDER) != 0);
-    edit->setReadOnly((control.style & style::ES_READONLY) != 0);
+    edit->SetReadOnlyLook((control.style & style::ES_READONLY) != 0);
     const std::uint32_t align = control.style & (style::ES_CENTER | style::ES_RIGHT);
     edit->setAlignment((align == style::ES_CENTER  ? Qt::AlignHCenter
                         : align == style::ES_RIGHT ? Qt::AlignRight
                                                    : Qt::AlignLeft)
                        | Qt::AlignVCenter);
-    edit->setText(QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size())));
+    // Every edit scrolls sideways, ES_AUTOHSCROLL or not: refusing a key
+    // by pixel width would depend on fonts that differ from the platform's.
+    edit->SetProgramText(QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size())));
     return edit;
 }
 
-// The spin button comes with the field exchange; until then its place is
-// held by an empty widget so that template order and IDs stay whole.
-QWidget* CreateUpDownPlaceholder(QWidget* dialog)
+// The control made just before the one being made now, in template order.
+QWidget* PreviousControl(QWidget* dialog)
 {
-    auto* widget = new QWidget(dialog);
-    widget->setFocusPolicy(Qt::NoFocus);
-    return widget;
+    const QObjectList& children = dialog->children();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        auto* widget = qobject_cast<QWidget*>(*it);
+        if (widget && widget->property("fwControlId").isValid())
+            return widget;
+    }
+    return nullptr;
 }
 
-QWidget* CreateByClass(const ControlTemplate& control, QWidget* dialog)
+QWidget* CreateUpDown(const ControlTemplate& control, QWidget* dialog, DialogBaseUnits base)
+{
+    auto* buddy = dynamic_cast<EditWidget*>(PreviousControl(dialog));
+    auto* spin = new SpinWidget(dialog);
+    spin->setGeometry(ToQRect(DialogUnitsToPixels(control.x, control.y, control.cx, control.cy, base)));
+    spin->AttachBuddy(buddy);
+    return spin;
+}
+
+QWidget* CreateByClass(const ControlTemplate& control, QWidget* dialog, DialogBaseUnits base)
 {
     switch (control.cls) {
     case ControlClass::Static:
@@ -124,9 +141,9 @@ QWidget* CreateByClass(const ControlTemplate& control, QWidget* dialog)
     case ControlClass::Progress:
         return new ProgressWidget((control.style & style::WS_BORDER) != 0, dialog);
     case ControlClass::UpDown:
-        return CreateUpDownPlaceholder(dialog);
+        return CreateUpDown(control, dialog, base);
     }
-    return CreateUpDownPlaceholder(dialog);
+    return new QWidget(dialog);
 }
 
 void ApplyFocusPolicy(QWidget& widget, const ControlTemplate& control)
@@ -141,9 +158,10 @@ void ApplyFocusPolicy(QWidget& widget, const ControlTemplate& control)
 
 QWidget* CreateControl(const ControlTemplate& control, QWidget* dialog, DialogBaseUnits base)
 {
-    QWidget* widget = CreateByClass(control, dialog);
-    const CRect place = DialogUnitsToPixels(control.x, control.y, control.cx, control.cy, base);
-    widget->setGeometry(ToQRect(place));
+    QWidget* widget = CreateByClass(control, dialog, base);
+    // A spin button took its place beside its buddy already.
+    if (control.cls != ControlClass::UpDown)
+        widget->setGeometry(ToQRect(DialogUnitsToPixels(control.x, control.y, control.cx, control.cy, base)));
     if (auto* icon = dynamic_cast<IconStatic*>(widget))
         icon->resize(32, 32);
     widget->setProperty("fwControlId", control.id);
@@ -156,8 +174,18 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget* dialog, DialogBa
 
 std::unique_ptr<CWnd> MakeControlWrapper(ControlClass cls)
 {
-    if (cls == ControlClass::Progress)
+    switch (cls) {
+    case ControlClass::Progress:
         return std::make_unique<CProgressCtrl>();
+    case ControlClass::Edit:
+        return std::make_unique<CEdit>();
+    case ControlClass::Button:
+        return std::make_unique<CButton>();
+    case ControlClass::UpDown:
+        return std::make_unique<CSpinButtonCtrl>();
+    case ControlClass::Static:
+        break;
+    }
     return std::make_unique<CWnd>();
 }
 
@@ -183,6 +211,8 @@ bool SetWidgetText(QWidget& widget, const ByteString& text)
         button->setText(shown);
         return true;
     }
+    if (auto* edit = dynamic_cast<EditWidget*>(&widget))
+        return edit->SetProgramText(shown);
     if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
         if (edit->text() == shown)
             return false;

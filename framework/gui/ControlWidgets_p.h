@@ -28,6 +28,11 @@ QImage* PictureOf(QWidget* widget);
 
 bool IsPushButton(const QWidget* widget);
 
+// A check box's state: 0 unchecked, 1 checked, 2 indeterminate; 0 for
+// other widgets. Setting it sends no notification.
+int CheckOf(const QWidget* button);
+void SetCheckOf(QWidget* button, int check);
+
 // Asks the control's dialog for the control's colours (OnCtlColor).
 HBRUSH AskControlColours(QWidget& control, CDC& dc, unsigned ctlColor);
 

@@ -1,34 +1,115 @@
 // The control wrappers' operations on their widgets.
 #include "gui/Controls.h"
 
+#include <QCheckBox>
+
+#include "gui/ControlWidgets_p.h"
+#include "gui/EditWidget_p.h"
+#include "gui/SpinWidget_p.h"
+
 namespace fw {
 
-void CEdit::SetReadOnly(bool /*readOnly*/) {}
-void CEdit::SetSel(int /*start*/, int /*end*/) {}
-void CEdit::LimitText(int /*bytes*/) {}
+namespace {
+
+EditWidget* EditOf(const CWnd& wnd)
+{
+    return dynamic_cast<EditWidget*>(wnd.GetSafeHwnd());
+}
+
+SpinWidget* SpinOf(const CWnd& wnd)
+{
+    return dynamic_cast<SpinWidget*>(wnd.GetSafeHwnd());
+}
+
+}  // namespace
+
+int CheckOf(const QWidget* button)
+{
+    const auto* box = qobject_cast<const QAbstractButton*>(button);
+    if (!box || !box->isCheckable())
+        return 0;
+    if (const auto* check = qobject_cast<const QCheckBox*>(box); check && check->checkState() == Qt::PartiallyChecked)
+        return 2;
+    return box->isChecked() ? 1 : 0;
+}
+
+void SetCheckOf(QWidget* button, int check)
+{
+    if (auto* box = qobject_cast<QCheckBox*>(button)) {
+        box->setCheckState(check == 2 ? Qt::PartiallyChecked : check == 1 ? Qt::Checked : Qt::Unchecked);
+        // A click from the third state goes on between checked and unchecked.
+        box->setTristate(false);
+    } else if (auto* other = qobject_cast<QAbstractButton*>(button); other && other->isCheckable()) {
+        other->setChecked(check == 1);
+    }
+}
+
+void CEdit::SetReadOnly(bool readOnly)
+{
+    if (EditWidget* edit = EditOf(*this))
+        edit->SetReadOnlyLook(readOnly);
+}
+
+void CEdit::SetSel(int start, int end)
+{
+    EditWidget* edit = EditOf(*this);
+    if (!edit)
+        return;
+    const int length = static_cast<int>(edit->text().size());
+    if (start < 0) {
+        edit->deselect();
+        return;
+    }
+    const int last = end < 0 || end > length ? length : end;
+    const int first = std::min(start, length);
+    edit->setSelection(first, last - first);
+}
+
+void CEdit::LimitText(int bytes)
+{
+    if (EditWidget* edit = EditOf(*this))
+        edit->SetByteLimit(bytes);
+}
 
 int CButton::GetCheck() const
 {
-    return 0;
+    return CheckOf(GetSafeHwnd());
 }
-void CButton::SetCheck(int /*check*/) {}
 
-void CSpinButtonCtrl::SetRange32(int /*lower*/, int /*upper*/) {}
+void CButton::SetCheck(int check)
+{
+    SetCheckOf(GetSafeHwnd(), check);
+}
+
+void CSpinButtonCtrl::SetRange32(int lower, int upper)
+{
+    if (SpinWidget* spin = SpinOf(*this))
+        spin->SetRange(lower, upper);
+}
+
 void CSpinButtonCtrl::GetRange32(int& lower, int& upper) const
 {
-    lower = upper = 0;
+    const SpinWidget* spin = SpinOf(*this);
+    lower = spin ? spin->Lower() : 0;
+    upper = spin ? spin->Upper() : 0;
 }
-int CSpinButtonCtrl::SetPos32(int /*pos*/)
+
+int CSpinButtonCtrl::SetPos32(int pos)
 {
-    return 0;
+    SpinWidget* spin = SpinOf(*this);
+    return spin ? spin->SetPosition(pos) : 0;
 }
+
 int CSpinButtonCtrl::GetPos32() const
 {
-    return 0;
+    SpinWidget* spin = SpinOf(*this);
+    return spin ? spin->Position() : 0;
 }
+
 CWnd* CSpinButtonCtrl::GetBuddy() const
 {
-    return nullptr;
+    const SpinWidget* spin = SpinOf(*this);
+    return spin ? CWnd::FromHandle(spin->Buddy()) : nullptr;
 }
 
 }  // namespace fw

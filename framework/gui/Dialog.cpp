@@ -2,7 +2,12 @@
 #include "gui/Dialog.h"
 
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QWidget>
+
+#include <exception>
+#include <new>
+#include <system_error>
 
 #include "gui/App.h"
 #include "gui/ControlWidgets_p.h"
@@ -11,6 +16,7 @@
 #include "gui/DialogWindow_p.h"
 #include "gui/Dispatch_p.h"
 #include "gui/Fonts_p.h"
+#include "gui/MessageBox.h"
 #include "gui/ModalRuns_p.h"
 #include "gui/Toolkit_p.h"
 
@@ -20,6 +26,11 @@ namespace {
 
 // Thrown by CDataExchange::Fail, caught by UpdateData.
 struct DataExchangeRefused {};
+
+// Messages of an exchange that failed for a reason of its own.
+constexpr unsigned kNoResourceMessage = 61474;
+constexpr unsigned kNoMemoryMessage = 61475;
+constexpr unsigned kInternalErrorMessage = 61704;
 
 Qt::WindowFlags WindowFlagsFor(std::uint32_t windowStyle)
 {
@@ -93,12 +104,37 @@ void DialogAccess::EndRun(CDialog& dialog, int result)
         state->loop->exit();
 }
 
-void NotifyCommand(QWidget& control)
+namespace {
+
+// The dialog that a control's notifications may reach now, or null.
+CDialog* ListeningDialog(const QWidget& control)
 {
     auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandle(control.window()));
     if (!dialog || dialog->IsExchanging())
-        return;
-    dialog->OnCommand(static_cast<unsigned>(control.property("fwControlId").toInt()));
+        return nullptr;
+    // A dialog on its way out hears nothing: hiding its window moves the
+    // focus, and a field's handler must not run for a closing dialog.
+    const DialogState* state = DialogAccess::State(*dialog);
+    return state && !state->ended ? dialog : nullptr;
+}
+
+unsigned ControlId(const QWidget& control)
+{
+    return static_cast<unsigned>(control.property("fwControlId").toInt());
+}
+
+}  // namespace
+
+void NotifyCommand(QWidget& control)
+{
+    if (CDialog* dialog = ListeningDialog(control))
+        dialog->OnCommand(ControlId(control));
+}
+
+void NotifyControl(QWidget& control, unsigned code)
+{
+    if (CDialog* dialog = ListeningDialog(control))
+        dialog->DispatchCommand(ControlId(control), code);
 }
 
 CDialog::CDialog(int templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
@@ -205,6 +241,7 @@ int CDialog::RunLoop()
 void CDialog::DestroyWindowAfterRun(bool callOnDestroy)
 {
     DialogState& state = *m_state;
+    state.ended = true;
     state.window->hide();
     if (callOnDestroy)
         dispatch::Destroy(*this);
@@ -257,18 +294,41 @@ bool CDialog::UpdateData(bool saveAndValidate)
         return false;
     CDataExchange exchange(this, saveAndValidate);
     ++m_state->exchangeDepth;
-    bool accepted = true;
+    const bool accepted = RunExchange(exchange);
+    if (m_state)
+        --m_state->exchangeDepth;
+    return accepted;
+}
+
+bool CDialog::RunExchange(CDataExchange& exchange)
+{
+    unsigned failure = 0;
     try {
         DoDataExchange(&exchange);
+        return true;
     } catch (const DataExchangeRefused&) {
-        accepted = false;
+        // Still inside the exchange, so that the focus change starts no handler.
+        FocusRefusedField(exchange.LastControlId());
+        return false;
+    } catch (const std::bad_alloc&) {
+        failure = kNoMemoryMessage;
+    } catch (const std::system_error&) {
+        failure = kNoResourceMessage;
+    } catch (const std::exception&) {
+        failure = kInternalErrorMessage;
     }
-    --m_state->exchangeDepth;
-    if (!accepted) {
-        if (CWnd* refused = GetDlgItem(exchange.LastControlId()))
-            refused->SetFocus();
-    }
-    return accepted;
+    AfxMessageBox(failure, this);
+    return false;
+}
+
+void CDialog::FocusRefusedField(int id)
+{
+    CWnd* refused = GetDlgItem(id);
+    if (!refused || !refused->GetSafeHwnd())
+        return;
+    refused->SetFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(refused->GetSafeHwnd()))
+        edit->selectAll();
 }
 
 CWnd* CDialog::GetDlgItem(int id) const

@@ -77,6 +77,8 @@ private:
     void CreateControls(const DialogTemplate& dialogTemplate, DialogBaseUnits base);
     void InitialiseAndShow();
     int RunLoop();
+    bool RunExchange(CDataExchange& exchange);
+    void FocusRefusedField(int id);
     void DestroyWindowAfterRun(bool callOnDestroy);
     CWnd* ResolveOwner() const;
 

@@ -42,5 +42,8 @@ struct DialogAccess {
 // A control was clicked: its command goes to its dialog's OnCommand, unless
 // the dialog's field exchange is running.
 void NotifyCommand(QWidget& control);
+// A control's notification `code` goes to its dialog's command table under
+// the control's id, unless the exchange runs or the dialog's run has ended.
+void NotifyControl(QWidget& control, unsigned code);
 
 }  // namespace fw
