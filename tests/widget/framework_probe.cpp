@@ -30,6 +30,24 @@ fw::DialogTemplate MainLikeDialog()
     }};
 }
 
+fw::DialogTemplate FieldsDialogTemplate()
+{
+    constexpr std::uint32_t spin = UDS_WRAP | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS
+                                   | UDS_NOTHOUSANDS;
+    return {kFieldsDialog, 0, 0, 200, 100, "フィールド", "ＭＳ ゴシック", 9, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, {
+        {kTitle, Edit, "", 5, 5, 135, 12, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL},
+        {kYear, Edit, "", 5, 20, 36, 12, WS_BORDER | WS_TABSTOP | ES_RIGHT},
+        {kYearSpin, UpDown, "", 34, 18, 11, 10, spin},
+        {kDay, Edit, "", 50, 20, 30, 12, WS_BORDER | WS_TABSTOP},
+        {kDaySpin, UpDown, "", 74, 18, 11, 12, spin},
+        {kCount, Edit, "", 5, 35, 30, 12, WS_BORDER},
+        {kCheck, Button, "表示する", 5, 50, 80, 10, BS_AUTOCHECKBOX | WS_TABSTOP},
+        {kPush, Button, "計算", 100, 35, 40, 14, BS_PUSHBUTTON | WS_TABSTOP},
+        {static_cast<int>(fw::IDOK), Button, "ＯＫ", 25, 75, 60, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {static_cast<int>(fw::IDCANCEL), Button, "キャンセル", 120, 75, 61, 14, BS_PUSHBUTTON | WS_TABSTOP},
+    }};
+}
+
 // A red square on white, at both sizes.
 const std::vector<const char*> kSquare{"4 4 2 1", "  c #FFFFFF", ". c #FF0000", "....", ".  .", ".  .", "...."};
 
@@ -38,9 +56,18 @@ const std::vector<const char*> kSquare{"4 4 2 1", "  c #FFFFFF", ". c #FF0000", 
 const fw::ResourceTable& Resources()
 {
     static const fw::ResourceTable table{
-        {PlainDialog(), MainLikeDialog()},
+        {PlainDialog(), MainLikeDialog(), FieldsDialogTemplate()},
         {{kContextMenu, "オプション", {{32771, "初期設定"}, {0, ""}, {32773, "終了"}}}},
-        {},
+        {
+            {61474, "要求されたﾘｿｰｽは使用できません。"},
+            {61475, "ﾒﾓﾘが不足しています。"},
+            {61703, "ﾍﾙﾌﾟの起動に失敗しました。"},
+            {61704, "ｱﾌﾟﾘｹｰｼｮﾝの内部ｴﾗｰです。"},
+            {61712, "整数を入力してください。"},
+            {61714, "%1 から %2 までの整数を入力してください。"},
+            {61716, "%1 文字以内で入力してください。"},
+            {61719, "正の整数を入力してください。"},
+        },
         {{kIcon, kSquare, kSquare}},
     };
     return table;

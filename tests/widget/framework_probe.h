@@ -7,12 +7,15 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "core/DialogTemplate.h"
+#include "gui/Controls.h"
+#include "gui/DataExchange.h"
 #include "gui/Dialog.h"
 
 namespace probe {
@@ -21,6 +24,7 @@ inline constexpr int kPlainDialog = 9001;    // hidden template: centred by the 
 inline constexpr int kMainLikeDialog = 9002; // visible template with a minimise box
 inline constexpr int kContextMenu = 9100;
 inline constexpr int kIcon = 9200;
+inline constexpr int kFieldsDialog = 9003;   // edits, spins and a check box for the field exchange
 
 inline constexpr int kLabel = 1000;
 inline constexpr int kButton = 1001;
@@ -148,6 +152,96 @@ public:
     {
         log.push_back("click " + std::to_string(point.x) + "," + std::to_string(point.y));
     }
+};
+
+// The fields of kFieldsDialog: two number fields with spins, a title, a
+// signed count and a check box. Its notification handlers log what reaches them.
+inline constexpr int kYear = 1100;
+inline constexpr int kYearSpin = 1101;
+inline constexpr int kDay = 1102;
+inline constexpr int kDaySpin = 1103;
+inline constexpr int kTitle = 1104;
+inline constexpr int kCount = 1105;
+inline constexpr int kCheck = 1106;
+inline constexpr int kPush = 1107;
+
+class FieldsDialog : public ProbeDialog {
+public:
+    FieldsDialog() : ProbeDialog(kFieldsDialog) {}
+
+    std::uint32_t year = 2000;
+    std::uint32_t day = 15;
+    fw::ByteString title;
+    std::int32_t count = 0;
+    int check = 0;
+    fw::CEdit yearEdit;
+    fw::CSpinButtonCtrl yearSpin;
+    fw::CSpinButtonCtrl daySpin;
+    // Runs inside the exchange after the fields (to make it fail).
+    std::function<void()> afterFields;
+    // Runs in the day spin's "about to step" handler.
+    std::function<void(FieldsDialog&)> onDayStep;
+    // Runs in the year field's focus-loss handler.
+    std::function<void(FieldsDialog&)> onYearKillFocus;
+
+    std::span<const fw::CommandEntry> CommandMap() const override
+    {
+        static const fw::CommandEntry map[] = {
+            fw::CommandHandler<&FieldsDialog::OnKillFocusYear>(kYear, fw::EN_KILLFOCUS),
+            fw::CommandHandler<&FieldsDialog::OnKillFocusDay>(kDay, fw::EN_KILLFOCUS),
+            fw::CommandHandler<&FieldsDialog::OnSetFocusDay>(kDay, fw::EN_SETFOCUS),
+            fw::CommandHandler<&FieldsDialog::OnChangeCount>(kCount, fw::EN_CHANGE),
+            fw::CommandHandler<&FieldsDialog::OnChangeDay>(kDay, fw::EN_CHANGE),
+            fw::CommandHandler<&FieldsDialog::OnDeltaPosDay>(kDaySpin, fw::UDN_DELTAPOS),
+            fw::CommandHandler<&FieldsDialog::OnCheck>(kCheck, fw::BN_CLICKED),
+            fw::CommandHandler<&FieldsDialog::OnPush>(kPush),
+        };
+        return map;
+    }
+
+    void OnOK() override
+    {
+        log.push_back("ok");
+        CDialog::OnOK();
+    }
+
+protected:
+    void DoDataExchange(fw::CDataExchange* pDX) override
+    {
+        fw::DDX_Control(pDX, kYear, yearEdit);
+        fw::DDX_Control(pDX, kYearSpin, yearSpin);
+        fw::DDX_Control(pDX, kDaySpin, daySpin);
+        fw::DDX_Text(pDX, kYear, year);
+        fw::DDV_MinMaxUInt(pDX, year, 1999, 2010);
+        fw::DDX_Text(pDX, kDay, day);
+        fw::DDV_MinMaxUInt(pDX, day, 1, 31);
+        fw::DDX_Text(pDX, kTitle, title);
+        fw::DDV_MaxChars(pDX, title, 34);
+        fw::DDX_Text(pDX, kCount, count);
+        fw::DDX_Check(pDX, kCheck, check);
+        if (afterFields)
+            afterFields();
+    }
+
+private:
+    void OnKillFocusYear()
+    {
+        log.push_back("kill year");
+        if (onYearKillFocus)
+            onYearKillFocus(*this);
+    }
+    void OnKillFocusDay() { log.push_back("kill day"); }
+    void OnSetFocusDay() { log.push_back("focus day"); }
+    void OnChangeCount() { log.push_back("change count"); }
+    void OnChangeDay() { log.push_back("change day"); }
+    void OnDeltaPosDay()
+    {
+        log.push_back("step day");
+        if (onDayStep)
+            onDayStep(*this);
+    }
+    void OnCheck() { log.push_back("check"); }
+    void OnPush() { log.push_back("push"); }
 };
 
 }  // namespace probe
