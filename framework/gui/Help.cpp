@@ -1,11 +1,26 @@
 // The Help command: which dialog is asked, which file and topic open.
 #include "gui/Help.h"
 
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QUrl>
+#include <QWidget>
+
+#include <filesystem>
+#include <system_error>
+
+#include "core/CommandLine.h"
 #include "gui/App.h"
+#include "gui/Dialog.h"
+#include "gui/MessageBox.h"
+#include "gui/ModalRuns_p.h"
 
 namespace fw {
 
 namespace {
+
+constexpr unsigned kHelpFailedMessage = 61703;
 
 OpenUrlHook& UrlHook()
 {
@@ -13,11 +28,62 @@ OpenUrlHook& UrlHook()
     return hook;
 }
 
+bool IsFile(const std::filesystem::path& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+// The first dialog among `widget` and its parents and owners.
+CDialog* DialogOf(const QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        if (auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandle(widget)))
+            return dialog;
+    }
+    return nullptr;
+}
+
+// The main window's pop-up that was active last: the innermost modal run,
+// else the main window itself.
+QWidget* LastActivePopup()
+{
+    if (CDialog* running = InnermostModalDialog(); running && running->GetSafeHwnd())
+        return running->GetSafeHwnd();
+    CWnd* main = AfxGetMainWnd();
+    return main ? main->GetSafeHwnd() : nullptr;
+}
+
+CDialog* DialogToAsk()
+{
+    for (const QWidget* start : {QWidget::mouseGrabber(), QApplication::focusWidget(), LastActivePopup()}) {
+        if (CDialog* dialog = DialogOf(start))
+            return dialog;
+    }
+    return nullptr;
+}
+
+bool OpenUrl(const QUrl& url)
+{
+    if (UrlHook())
+        return UrlHook()(url.toString(QUrl::FullyEncoded).toStdString());
+    return QDesktopServices::openUrl(url);
+}
+
 }  // namespace
 
-std::string FindHelpFile(std::string_view /*programFile*/)
+std::string FindHelpFile(std::string_view programFile)
 {
-    return {};
+    if (programFile.empty())
+        return {};
+    const std::filesystem::path program(programFile);
+    const std::filesystem::path beside = std::filesystem::path(program).replace_extension(".html");
+    if (IsFile(beside))
+        return beside.string();
+    // An installed program: <prefix>/bin/yoruka with <prefix>/share/yoruka/.
+    const std::filesystem::path installed =
+        (program.parent_path() / ".." / "share" / "yoruka" / "yoruka.html").lexically_normal();
+    return IsFile(installed) ? installed.string() : std::string{};
 }
 
 void SetOpenUrlHook(OpenUrlHook hook)
@@ -31,8 +97,23 @@ std::span<const CommandEntry> CWinApp::CommandMap() const
     return entries;
 }
 
-void CWinApp::OnHelp() {}
+void CWinApp::OnHelp()
+{
+    if (const CDialog* dialog = DialogToAsk())
+        WinHelp(HID_BASE_RESOURCE + static_cast<unsigned long>(dialog->TemplateId()));
+}
 
-void CWinApp::WinHelp(unsigned long /*topic*/) {}
+void CWinApp::WinHelp(unsigned long topic)
+{
+    const std::string file = FindHelpFile(m_programFile.empty() ? ProgramFilePath("") : m_programFile);
+    bool opened = false;
+    if (!file.empty()) {
+        QUrl url = QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(file)));
+        url.setFragment(QString::number(topic));
+        opened = OpenUrl(url);
+    }
+    if (!opened)
+        AfxMessageBox(kHelpFailedMessage);
+}
 
 }  // namespace fw
