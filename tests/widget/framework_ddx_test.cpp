@@ -348,6 +348,24 @@ TEST_F(FrameworkDdx, TextChangesOfTheExchangeStartNoHandler)
     EXPECT_EQ(dialog.log, (std::vector<std::string>{"change count", "change count", "destroy"}));
 }
 
+// A field that puts its held value back on every change, typed into.
+TEST_F(FrameworkDdx, ChangeHandlerMayWriteTheFieldBackAtOnce)
+{
+    FieldsDialog dialog;
+    dialog.count = 339;
+    dialog.onCountChange = [](FieldsDialog& self) { self.WriteFields(); };
+    QString shown;
+    Run(dialog, [&](FieldsDialog& self) {
+        QLineEdit* count = Edit(self, probe::kCount);
+        count->setFocus();
+        QTest::keyClicks(count, "5");
+        QTest::keyClick(count, Qt::Key_Backspace);
+        shown = count->text();
+    });
+    EXPECT_EQ(shown, "339");
+    EXPECT_EQ(dialog.log, (std::vector<std::string>{"change count", "change count", "destroy"}));
+}
+
 TEST_F(FrameworkDdx, FocusChangesOfAMessageBoxStartNoHandler)
 {
     FieldsDialog dialog;

@@ -183,6 +183,8 @@ public:
     std::function<void(FieldsDialog&)> onDayStep;
     // Runs in the year field's focus-loss handler.
     std::function<void(FieldsDialog&)> onYearKillFocus;
+    // Runs in the count field's text-change handler.
+    std::function<void(FieldsDialog&)> onCountChange;
 
     std::span<const fw::CommandEntry> CommandMap() const override
     {
@@ -232,7 +234,12 @@ private:
     }
     void OnKillFocusDay() { log.push_back("kill day"); }
     void OnSetFocusDay() { log.push_back("focus day"); }
-    void OnChangeCount() { log.push_back("change count"); }
+    void OnChangeCount()
+    {
+        log.push_back("change count");
+        if (onCountChange)
+            onCountChange(*this);
+    }
     void OnChangeDay() { log.push_back("change day"); }
     void OnDeltaPosDay()
     {
