@@ -305,15 +305,6 @@ TEST_F(FrameworkDdx, WriteFieldsShowsMembersAsTheyAre)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(FrameworkDdx, WriteFieldsShowsNoMessageForValuesOutsideTheRanges)
-{
-    FieldsDialog dialog;
-    dialog.year = 3000;
-    dialog.title = std::string(50, 'x');
-    Run(dialog, [](FieldsDialog& self) { self.WriteFields(); });
-    EXPECT_TRUE(boxes.empty());
-}
-
 TEST_F(FrameworkDdx, FieldTextIsReplacedOnlyWhenItDiffers)
 {
     FieldsDialog dialog;

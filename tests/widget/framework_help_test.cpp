@@ -80,11 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FileCase{"directory_is_not_a_file", {"bin/yoruka.html/x"}, "bin/yoruka", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(FrameworkHelpFileEmpty, NoProgramFileMeansNoHelpFile)
-{
-    EXPECT_EQ(fw::FindHelpFile(""), "");
-}
-
 class FrameworkHelp : public ::testing::Test {
 protected:
     void SetUp() override
