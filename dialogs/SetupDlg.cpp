@@ -1,0 +1,125 @@
+// Opening the setup dialog, its field exchange and its OK.
+#include "dialogs/SetupDlg.h"
+
+#include "calendar/CalendarDate.h"
+#include "dialogs/DateRanges.h"
+#include "dialogs/DayFields.h"
+#include "dialogs/DialogPositions.h"
+#include "dialogs/MainWindowRect.h"
+#include "gui/DataExchange.h"
+#include "gui/DialogPlacement.h"
+#include "gui/MessageBox.h"
+#include "res/Resources.h"
+
+using namespace date_ranges;
+
+namespace {
+
+constexpr int kTitleLimitBytes = 34;   // what the countdown window has room for
+
+}  // namespace
+
+CSetupDlg::CSetupDlg() : fw::CDialog(res::IDD_SETUP)
+{
+    const auto thisYear = static_cast<std::uint32_t>(CalendarDate::now().year());
+    m_examYear = thisYear;
+    m_nextYear = thisYear;
+    m_startYear = thisYear;
+}
+
+void CSetupDlg::DoDataExchange(fw::CDataExchange* pDX)
+{
+    fw::CDialog::DoDataExchange(pDX);
+    fw::DDX_Control(pDX, res::IDC_NEXT_YEAR, m_nextYearEdit);
+    fw::DDX_Control(pDX, res::IDC_NEXT_MONTH, m_nextMonthEdit);
+    fw::DDX_Control(pDX, res::IDC_NEXT_DAY, m_nextDayEdit);
+    fw::DDX_Control(pDX, res::IDC_START_YEAR, m_startYearEdit);
+    fw::DDX_Control(pDX, res::IDC_START_MONTH, m_startMonthEdit);
+    fw::DDX_Control(pDX, res::IDC_START_DAY, m_startDayEdit);
+    fw::DDX_Control(pDX, res::IDC_EXAM_YEAR_SPIN, m_examYearSpin);
+    fw::DDX_Control(pDX, res::IDC_EXAM_MONTH_SPIN, m_examMonthSpin);
+    fw::DDX_Control(pDX, res::IDC_EXAM_DAY_SPIN, m_examDaySpin);
+    fw::DDX_Control(pDX, res::IDC_NEXT_YEAR_SPIN, m_nextYearSpin);
+    fw::DDX_Control(pDX, res::IDC_NEXT_MONTH_SPIN, m_nextMonthSpin);
+    fw::DDX_Control(pDX, res::IDC_NEXT_DAY_SPIN, m_nextDaySpin);
+    fw::DDX_Control(pDX, res::IDC_START_YEAR_SPIN, m_startYearSpin);
+    fw::DDX_Control(pDX, res::IDC_START_MONTH_SPIN, m_startMonthSpin);
+    fw::DDX_Control(pDX, res::IDC_START_DAY_SPIN, m_startDaySpin);
+
+    fw::DDX_Text(pDX, res::IDC_EXAM_YEAR, m_examYear);
+    fw::DDV_MinMaxUInt(pDX, m_examYear, kSetupYear.low, kSetupYear.high);
+    fw::DDX_Text(pDX, res::IDC_EXAM_MONTH, m_examMonth);
+    fw::DDV_MinMaxUInt(pDX, m_examMonth, kMonth.low, kMonth.high);
+    fw::DDX_Text(pDX, res::IDC_EXAM_DAY, m_examDay);
+    fw::DDV_MinMaxUInt(pDX, m_examDay, kDay.low, kDay.high);
+    fw::DDX_Text(pDX, res::IDC_NEXT_YEAR, m_nextYear);
+    fw::DDV_MinMaxUInt(pDX, m_nextYear, kSetupYear.low, kSetupYear.high);
+    fw::DDX_Text(pDX, res::IDC_NEXT_MONTH, m_nextMonth);
+    fw::DDV_MinMaxUInt(pDX, m_nextMonth, kMonth.low, kMonth.high);
+    fw::DDX_Text(pDX, res::IDC_NEXT_DAY, m_nextDay);
+    fw::DDV_MinMaxUInt(pDX, m_nextDay, kDay.low, kDay.high);
+    fw::DDX_Text(pDX, res::IDC_EXAM_TITLE, m_title);
+    fw::DDV_MaxChars(pDX, m_title, kTitleLimitBytes);
+    fw::DDX_Text(pDX, res::IDC_START_YEAR, m_startYear);
+    fw::DDV_MinMaxUInt(pDX, m_startYear, kSetupYear.low, kSetupYear.high);
+    fw::DDX_Text(pDX, res::IDC_START_MONTH, m_startMonth);
+    fw::DDV_MinMaxUInt(pDX, m_startMonth, kMonth.low, kMonth.high);
+    fw::DDX_Check(pDX, res::IDC_SHOW_GRAPH, m_showGraph);
+    fw::DDX_Check(pDX, res::IDC_SHOW_NEXT_EXAM, m_showNextExam);
+    fw::DDX_Text(pDX, res::IDC_START_DAY, m_startDay);
+    fw::DDV_MinMaxUInt(pDX, m_startDay, kDay.low, kDay.high);
+}
+
+bool CSetupDlg::OnInitDialog()
+{
+    fw::CDialog::OnInitDialog();
+    SetSpinRanges();
+    ApplyNextExamOption();
+    ApplyGraphOption();
+    PlaceBesideMainWindow();
+    return true;   // the focus goes to the title
+}
+
+void CSetupDlg::SetSpinRanges()
+{
+    for (fw::CSpinButtonCtrl* spin : {&m_examYearSpin, &m_nextYearSpin, &m_startYearSpin})
+        spin->SetRange32(kSetupYear.low, kSetupYear.high);
+    for (fw::CSpinButtonCtrl* spin : {&m_examMonthSpin, &m_nextMonthSpin, &m_startMonthSpin})
+        spin->SetRange32(kMonth.low, kMonth.high);
+    for (fw::CSpinButtonCtrl* spin : {&m_examDaySpin, &m_nextDaySpin, &m_startDaySpin})
+        spin->SetRange32(kDay.low, kDay.high);
+}
+
+void CSetupDlg::PlaceBesideMainWindow()
+{
+    fw::CRect mainWindow;
+    if (!GetMainWindowRect(&mainWindow))
+        return;   // no countdown window: the framework centres the dialog
+    fw::CRect self;
+    GetWindowRect(&self);
+    const fw::CRect screen = fw::GetDesktopRect();
+    if (const auto place = SetupPosition(mainWindow, screen, self)) {
+        SetWindowPos(fw::wndTop, place->x, place->y, 0, 0, fw::SWP_NOSIZE);
+        return;
+    }
+    const fw::CPoint centred = fw::CentredPosition(self, &screen, fw::GetWorkArea());
+    SetWindowPos(nullptr, centred.x, centred.y, 0, 0, fw::SWP_NOSIZE | fw::SWP_NOZORDER | fw::SWP_NOACTIVATE);
+}
+
+// The fields are read before the dates are checked, so that a day typed
+// and confirmed with Enter, without leaving its field, is checked too: a
+// date that does not exist must never reach the countdown window, where it
+// would be lost at the next start. One date is mended per OK, so the user
+// sees each correction.
+void CSetupDlg::OnOK()
+{
+    if (!ReadFields())
+        return;   // the refused field has its message and the focus
+    if (!CorrectDay(m_examYear, m_examMonth, m_examDay) || !CorrectDay(m_nextYear, m_nextMonth, m_nextDay)
+        || !CorrectDay(m_startYear, m_startMonth, m_startDay)) {
+        fw::AfxMessageBox(res::IDS_DATE_CORRECTED);
+        WriteFields();
+        return;
+    }
+    fw::CDialog::OnOK();
+}
