@@ -5,12 +5,15 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "calendar/ScheduleFigures.h"
 #include "gui/Dialog.h"
 #include "gui/ProgressCtrl.h"
 #include "settings/ScheduleSettings.h"
+
+class CSetupDlg;
 
 class CMainDlg : public fw::CDialog {
 public:
@@ -37,7 +40,18 @@ protected:
     void OnDestroy() override;
     bool OnQueryEndSession() override;
 
+    // Commands.
+    std::span<const fw::CommandEntry> CommandMap() const override;
+    void OnContextMenu(fw::CWnd* wnd, fw::CPoint point) override;
+
 private:
+    void OnSetup();
+    void OnAbout();
+    void OnDayCount();
+    void OnExit();
+    void HandToSetup(CSetupDlg& setup) const;
+    void TakeFromSetup(const CSetupDlg& setup);
+
     void UpdateDisplay();
     void DrawDaysLeft();
     void DrawGraph();

@@ -74,6 +74,9 @@ void CMainDlg::PlaceWindow()
 void CMainDlg::OnSysCommand(unsigned id, long lParam)
 {
     switch (id & 0xFFF0) {
+    case res::IDM_ABOUTBOX:   // our own entry: nothing for the default to do
+        OnAbout();
+        return;
     case fw::SC_MAXIMIZE:
         return;   // the window is never maximised
     case fw::SC_MINIMIZE: {

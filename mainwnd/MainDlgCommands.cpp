@@ -1,0 +1,108 @@
+// The countdown window's commands: the context menu, the setup and
+// day-count dialogs, the About box and the menu's "終了".
+#include "dialogs/AboutDlg.h"
+#include "dialogs/DayCountDlg.h"
+#include "dialogs/SetupDlg.h"
+#include "gui/App.h"
+#include "gui/Menu.h"
+#include "mainwnd/MainDlg.h"
+#include "res/Resources.h"
+
+namespace {
+
+// An invalid date hands -1 in each member, which the fields show as 4294967295.
+std::uint32_t Member(int field)
+{
+    return static_cast<std::uint32_t>(field);
+}
+
+// A date that does not exist becomes invalid, as the calendar makes it.
+void SetDate(CalendarDate& date, std::uint32_t year, std::uint32_t month, std::uint32_t day)
+{
+    date.setDateTime(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), 0, 0, 0);
+}
+
+}  // namespace
+
+std::span<const fw::CommandEntry> CMainDlg::CommandMap() const
+{
+    static const fw::CommandEntry map[] = {
+        fw::CommandHandler<&CMainDlg::OnSetup>(res::ID_SETUP),
+        fw::CommandHandler<&CMainDlg::OnAbout>(res::ID_ABOUT),
+        fw::CommandHandler<&CMainDlg::OnSetup>(res::IDC_SETUP, fw::BN_CLICKED),
+        fw::CommandHandler<&CMainDlg::OnExit>(res::ID_EXIT),
+        fw::CommandHandler<&CMainDlg::OnDayCount>(res::ID_DAYCOUNT),
+        fw::CommandHandler<&CMainDlg::OnDayCount>(res::IDC_DAYCOUNT, fw::BN_CLICKED),
+    };
+    return map;
+}
+
+// Every request shows our menu, a right click on the caption included; the
+// keyboard's request comes with (-1, -1) and the menu opens at that point.
+void CMainDlg::OnContextMenu(fw::CWnd* /*wnd*/, fw::CPoint point)
+{
+    fw::CMenu menu;
+    menu.LoadMenu(res::IDR_CONTEXT_MENU);
+    if (fw::CMenu* popup = menu.GetSubMenu(0))
+        popup->TrackPopupMenu(fw::TPM_LEFTALIGN | fw::TPM_RIGHTBUTTON, point.x, point.y, this);
+    menu.DestroyMenu();
+}
+
+void CMainDlg::OnSetup()
+{
+    CSetupDlg setup;
+    HandToSetup(setup);
+    if (setup.DoModal() != static_cast<int>(fw::IDOK))
+        return;
+    TakeFromSetup(setup);
+    Invalidate(true);
+    SetProgressRange();
+    WriteFields();
+    SaveSettings("Dialog");
+    PlaceWindow();   // same top-left corner, the height of the new graph switch
+}
+
+void CMainDlg::HandToSetup(CSetupDlg& setup) const
+{
+    setup.m_examYear = Member(settings.examDate.year());
+    setup.m_examMonth = Member(settings.examDate.month());
+    setup.m_examDay = Member(settings.examDate.day());
+    setup.m_nextYear = Member(settings.nextExamDate.year());
+    setup.m_nextMonth = Member(settings.nextExamDate.month());
+    setup.m_nextDay = Member(settings.nextExamDate.day());
+    setup.m_startYear = Member(settings.studyStart.year());
+    setup.m_startMonth = Member(settings.studyStart.month());
+    setup.m_startDay = Member(settings.studyStart.day());
+    setup.m_title = settings.title;
+    setup.m_showGraph = settings.showGraph ? 1 : 0;
+    setup.m_showNextExam = settings.showNextExam ? 1 : 0;
+}
+
+void CMainDlg::TakeFromSetup(const CSetupDlg& setup)
+{
+    settings.title = setup.m_title;
+    SetDate(settings.examDate, setup.m_examYear, setup.m_examMonth, setup.m_examDay);
+    SetDate(settings.nextExamDate, setup.m_nextYear, setup.m_nextMonth, setup.m_nextDay);
+    SetDate(settings.studyStart, setup.m_startYear, setup.m_startMonth, setup.m_startDay);
+    settings.showGraph = setup.m_showGraph != 0;
+    settings.showNextExam = setup.m_showNextExam != 0;
+}
+
+void CMainDlg::OnAbout()
+{
+    CAboutDlg about;
+    about.DoModal();
+}
+
+// Nothing of the count is kept: the result is not looked at.
+void CMainDlg::OnDayCount()
+{
+    CDayCountDlg dayCount;
+    dayCount.DoModal();
+}
+
+// The modal run ends when the request arrives; OnDestroy then saves "Quit".
+void CMainDlg::OnExit()
+{
+    fw::PostQuitMessage(0);
+}
