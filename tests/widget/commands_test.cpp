@@ -107,6 +107,22 @@ TEST_F(Commands, EveryRoadOpensItsDialogAndCancellingSavesNothing)
     EXPECT_EQ(window.DoModal(), 2);
 }
 
+TEST_F(Commands, MainWindowTakesNoKeysWhileADialogIsOpen)
+{
+    bool stillOpen = false;
+    window.whileRunning = [&](TestMainDlg& self) {
+        EXPECT_TRUE(Opens<CSetupDlg>([&] { Click(self, res::IDC_SETUP); }, [&](CSetupDlg& setup) {
+            QTest::keyClick(self.Window(), Qt::Key_Escape);
+            QTest::keyClick(self.Window(), Qt::Key_Return);
+            stillOpen = setup.IsWindowVisible();
+            setup.EndDialog(2);
+        }));
+        self.EndDialog(5);
+    };
+    EXPECT_EQ(window.DoModal(), 5);
+    EXPECT_TRUE(stillOpen);
+}
+
 TEST_F(Commands, DayCountChangesNothing)
 {
     fw::CRect before, after;
