@@ -83,11 +83,6 @@ TEST_F(AboutBox, RightClickLeavesItOpen)
     EXPECT_EQ(result, 7);
 }
 
-TEST_F(AboutBox, EscapeClosesIt)
-{
-    EXPECT_EQ(RunWith<CAboutDlg>(about, [](CAboutDlg& self) { QTest::keyClick(Window(self), Qt::Key_Escape); }), 2);
-}
-
 // Twice a centre, so that odd sizes compare exactly within one pixel.
 int Centre2(int low, int high)
 {

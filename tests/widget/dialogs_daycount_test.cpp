@@ -256,34 +256,6 @@ INSTANTIATE_TEST_SUITE_P(Months, DayCountSpins,
                                            SpinStep{{"2000", "4", "1"}, Qt::Key_Down, {"30"}},
                                            SpinStep{{"2000", "12", "31"}, Qt::Key_Up, {"1"}}));
 
-TEST_F(DayCountDialog, EnterClosesWhenEveryFieldPasses)
-{
-    const int result = RunWith<CDayCountDlg>(dialog, [](CDayCountDlg& self) {
-        self.GetDlgItem(res::IDC_TO_MONTH)->SetFocus();
-        QTest::keyClick(Window(self), Qt::Key_Return);
-    });
-    EXPECT_EQ(result, 1);
-}
-
-TEST_F(DayCountDialog, EnterWithARefusedFieldKeepsTheDialogOpen)
-{
-    bool openAfterEnter = false;
-    int focused = 0;
-    std::vector<std::string> messages;
-    const int result = RunWith<CDayCountDlg>(dialog, [&](CDayCountDlg& self) {
-        Type(self, res::IDC_TO_MONTH, "13");
-        QTest::keyClick(Window(self), Qt::Key_Return);
-        openAfterEnter = self.IsWindowVisible();
-        focused = FocusedId(self);
-        messages = boxes.Take();
-        self.EndDialog(2);
-    });
-    EXPECT_EQ(result, 2);
-    EXPECT_TRUE(openAfterEnter);
-    EXPECT_EQ(focused, res::IDC_TO_MONTH);
-    EXPECT_EQ(messages, std::vector<std::string>{"1 から 12 までの整数を入力してください。"});
-}
-
 class DayCountDialogPlacement : public DayCountDialog {
 protected:
     // The dialog's and the main window's rectangles with the main window at `at`.

@@ -293,17 +293,6 @@ TEST_F(SetupDialog, OpensWithTheTitleFocusedAndTheHandedValuesShown)
     EXPECT_EQ(focused, res::IDC_EXAM_TITLE);
 }
 
-TEST_F(SetupDialog, InvalidDateArrivesAsAllOnes)
-{
-    Hand({4294967295u, 4294967295u, 4294967295u}, {2001, 4, 15}, {2000, 4, 1});
-    std::string year;
-    RunWith<CSetupDlg>(dialog, [&](CSetupDlg& self) {
-        year = Text(self, res::IDC_EXAM_YEAR);
-        self.EndDialog(2);
-    });
-    EXPECT_EQ(year, "4294967295");
-}
-
 class SetupDialogPlacement : public SetupDialog {
 protected:
     void OpenOver(fw::CPoint at)
