@@ -6,6 +6,9 @@
 #
 # Needs: xvfb, xdotool, x11-utils (xwininfo, xprop, xev), wmctrl and openbox
 # for the window-manager roads, faketime, imagemagick, iconv.
+#
+# For a failing test: E2E_KEEP=1 keeps its directory (the program's output is
+# in run*.log there); E2E_QTLOG='qt.qpa.events*=true' turns on Qt's logging.
 
 set -euo pipefail
 
@@ -121,7 +124,7 @@ e2e_start() {
   E2E_RUNS=$((E2E_RUNS + 1))
   E2E_LOG="$E2E_TMP/run$E2E_RUNS.log"
   env LD_PRELOAD="$E2E_FAKETIME" FAKETIME="$E2E_NOW" FAKETIME_DONT_FAKE_MONOTONIC=1 \
-      ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 QT_QPA_PLATFORM=xcb \
+      ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 QT_QPA_PLATFORM=xcb ${E2E_QTLOG:+QT_LOGGING_RULES="$E2E_QTLOG"} \
       "$program" "$@" >"$E2E_LOG" 2>&1 &
   E2E_PID=$!
   E2E_PIDS+=("$E2E_PID")
@@ -154,12 +157,16 @@ e2e_wait_exit() {
 
 e2e_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
-# e2e_key WID KEY...: the window may be gone before the key is released
-# (Enter and Escape close it), which xdotool reports as an error.
+# e2e_key WID KEY...: presses and releases the keys in the window. xdotool
+# presses through XTEST when the window has the focus, but when the press
+# closes the window (Enter, Escape) it fails before the release and leaves the
+# key down in the server, whose autorepeat then hits the next window to get
+# the focus: so the keys are always released afterwards.
 e2e_key() {
   local wid=$1
   shift
   xdotool key --window "$wid" "$@" 2>/dev/null || true
+  xdotool keyup "$@" 2>/dev/null || true
 }
 
 e2e_title() { xdotool getwindowname "$1" 2>/dev/null || true; }
@@ -258,6 +265,15 @@ e2e_watch_start() {
 }
 
 e2e_watch_stop() {
+  local seen i
+  # Events arrive in order: once a fresh mark is seen, every window mapped
+  # before it has been recorded too.
+  seen=$(grep -c PropertyNotify "$E2E_TMP/xev.log" || true)
+  xprop -root -f _YRK_E2E_MARK 32c -set _YRK_E2E_MARK 0
+  for i in $(seq 100); do
+    [ "$(grep -c PropertyNotify "$E2E_TMP/xev.log" || true)" -gt "$seen" ] && break
+    sleep 0.05
+  done
   kill "$E2E_XEV_PID" 2>/dev/null || true
   wait "$E2E_XEV_PID" 2>/dev/null || true
   E2E_XEV_PID=""

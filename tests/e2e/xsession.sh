@@ -10,8 +10,10 @@ XSESSION_WM_PID=""
 xsession_start() {
   local wm=${1:-} size=${2:-1024x768} numfile i n=""
   numfile=$(mktemp)
-  # Xvfb picks a free display itself, so parallel tests never collide.
-  Xvfb -displayfd 1 -screen 0 "${size}x24" -nolisten tcp >"$numfile" 2>/dev/null &
+  # Xvfb picks a free display itself, so parallel tests never collide. Without
+  # -noreset it starts over each time its last client leaves, and a program
+  # connecting during that moment is turned away.
+  Xvfb -displayfd 1 -screen 0 "${size}x24" -nolisten tcp -noreset >"$numfile" 2>/dev/null &
   XSESSION_XVFB_PID=$!
   for i in $(seq 200); do
     n=$(head -n 1 "$numfile" 2>/dev/null)
