@@ -8,6 +8,7 @@
 
 #include "core/CommandLine.h"
 #include "core/DialogTemplate.h"
+#include "gui/Accessibility_p.h"
 #include "gui/Fonts_p.h"
 #include "gui/ModalRuns_p.h"
 
@@ -91,6 +92,7 @@ void EnsureToolkit()
         StartQApplication();
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFaceSubstitutions();
+    InstallAccessibility();
     InstallSessionEndHandlers();
 }
 

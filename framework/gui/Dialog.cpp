@@ -9,12 +9,14 @@
 #include <new>
 #include <system_error>
 
+#include "gui/Accessibility_p.h"
 #include "gui/App.h"
 #include "gui/ControlWidgets_p.h"
 #include "gui/DialogPlacement.h"
 #include "gui/DialogState_p.h"
 #include "gui/DialogWindow_p.h"
 #include "gui/Dispatch_p.h"
+#include "gui/FieldNames.h"
 #include "gui/Fonts_p.h"
 #include "gui/MessageBox.h"
 #include "gui/ModalRuns_p.h"
@@ -196,6 +198,7 @@ void CDialog::CreateControls(const DialogTemplate& dialogTemplate, DialogBaseUni
         state.controls.push_back(std::move(record));
     }
     ChainTabOrder(state.controls);
+    NameFields(state.controls, FieldNames(dialogTemplate));
 }
 
 void CDialog::InitialiseAndShow()

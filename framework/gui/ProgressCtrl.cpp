@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "gui/Accessibility_p.h"
 #include "gui/ProgressWidget_p.h"
 
 namespace fw {
@@ -38,14 +39,17 @@ void ProgressWidget::SetRange(int lower, int upper)
     m_upper = upper;
     m_pos = Clamped(m_pos);
     update();
+    AnnounceValueChange(this, m_pos);
 }
 
 int ProgressWidget::SetPos(int position)
 {
     const int previous = m_pos;
     m_pos = Clamped(position);
-    if (m_pos != previous)
+    if (m_pos != previous) {
         update();
+        AnnounceValueChange(this, m_pos);
+    }
     return previous;
 }
 

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "core/DialogTemplate.h"
+#include "gui/Accessibility_p.h"
 #include "gui/ControlWidgets_p.h"
 #include "gui/Toolkit_p.h"
 #include "gui/WindowConstants.h"
@@ -37,6 +38,7 @@ bool StaticText::SetText(const ByteString& text)
         return false;
     m_text = text;
     update();
+    AnnounceNameChange(this);
     return true;
 }
 

@@ -132,6 +132,16 @@ public:
     // `revert` it goes back to the platform's seven items and the result is null.
     CMenu* GetSystemMenu(bool revert);
 
+    // What a screen reader is told of this window beyond what the framework
+    // tells it by itself (a control's text, a field's label, the caption).
+    // An area the window draws into shows nothing the toolkit can read:
+    // SetAccessibleText gives it the text drawn there, to be read as text;
+    // SetAccessibleName and SetAccessibleDescription put a picture into
+    // words. Each announces a change only when the words change.
+    void SetAccessibleText(const ByteString& text);
+    void SetAccessibleName(const ByteString& name);
+    void SetAccessibleDescription(const ByteString& description);
+
     // Sends the window's close request to it (OnClose), as the platform's
     // WM_CLOSE does.
     void SendCloseRequest();

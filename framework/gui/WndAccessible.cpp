@@ -1,0 +1,34 @@
+// CWnd: what a screen reader is told of a window.
+#include <QWidget>
+
+#include "gui/Accessibility_p.h"
+#include "gui/Toolkit_p.h"
+#include "gui/Wnd.h"
+
+namespace fw {
+
+void CWnd::SetAccessibleText(const ByteString& text)
+{
+    if (!m_widget)
+        return;
+    MarkReadsAsText(*m_widget);
+    SetAccessibleName(text);
+}
+
+// Qt announces every call, so the same words are not set again: a paint
+// rewrites them all, and a reader should hear only what changed.
+void CWnd::SetAccessibleName(const ByteString& name)
+{
+    const QString words = ToQString(name);
+    if (m_widget && m_widget->accessibleName() != words)
+        m_widget->setAccessibleName(words);
+}
+
+void CWnd::SetAccessibleDescription(const ByteString& description)
+{
+    const QString words = ToQString(description);
+    if (m_widget && m_widget->accessibleDescription() != words)
+        m_widget->setAccessibleDescription(words);
+}
+
+}  // namespace fw
