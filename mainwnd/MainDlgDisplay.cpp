@@ -1,5 +1,8 @@
 // What the countdown window shows, recomputed and redrawn on every paint.
+#include <algorithm>
+#include <cstdint>
 #include <optional>
+#include <string>
 
 #include "mainwnd/DisplayTexts.h"
 #include "mainwnd/MainDlg.h"
@@ -20,6 +23,21 @@ const fw::ByteString& DaysLeftFace()
 {
     static const fw::ByteString face = fw::cp932::FromUtf8("ＭＳ Ｐゴシック");
     return face;
+}
+
+// The graph in words, for screen readers: "経過 43日 / 全日程 181日 (23%)",
+// the share left out when there is no schedule to share.
+fw::ByteString GraphInWords(std::int32_t elapsed, std::int32_t wholeDays)
+{
+    static const fw::ByteString elapsedWord = fw::cp932::FromUtf8("経過 ");
+    static const fw::ByteString ofWhole = fw::cp932::FromUtf8("日 / 全日程 ");
+    static const fw::ByteString days = fw::cp932::FromUtf8("日");
+    fw::ByteString words = elapsedWord + std::to_string(elapsed) + ofWhole + std::to_string(wholeDays) + days;
+    if (wholeDays > 0) {
+        const std::int64_t share = std::clamp<std::int64_t>(std::int64_t{elapsed} * 100 / wholeDays, 0, 100);
+        words += " (" + std::to_string(share) + "%)";
+    }
+    return words;
 }
 
 }  // namespace
@@ -67,8 +85,9 @@ void CMainDlg::DrawDaysLeft()
     dc->SetTextColor(kDaysLeftText);
     dc->SetBkMode(fw::TRANSPARENT);
     const auto nextExam = settings.showNextExam ? std::optional(figures.daysToNextExam) : std::nullopt;
-    dc->DrawText(display_texts::DaysLeft(figures.daysLeft, nextExam), &rect,
-                 fw::DT_CENTER | fw::DT_VCENTER | fw::DT_SINGLELINE);
+    const fw::ByteString text = display_texts::DaysLeft(figures.daysLeft, nextExam);
+    dc->DrawText(text, &rect, fw::DT_CENTER | fw::DT_VCENTER | fw::DT_SINGLELINE);
+    area->SetAccessibleText(text);
     m_daysLeftShown = figures.daysLeft;
 
     dc->SelectObject(oldFont);
@@ -94,6 +113,7 @@ void CMainDlg::DrawGraph()
     figures.computeGraph(Dates(), width);
     if (figures.graphDrawn())
         DrawBar(dc, 5, 3 * (height / 4) - 3, figures.graphBar - 5, 10, width - 10, kBarFill);
+    area->SetAccessibleName(GraphInWords((figures.today - settings.studyStart).wholeDays(), figures.wholeDays));
 
     area->ReleaseDC(dc);
     inside.DeleteObject();
