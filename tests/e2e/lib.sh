@@ -307,3 +307,28 @@ e2e_expect_pixels() {
   cp "$shot" "$E2E_ARTIFACTS/$E2E_NAME-window.png" 2>/dev/null || true
   e2e_fail "window picture: pixel $bad (picture: $E2E_ARTIFACTS/$E2E_NAME-window.png)"
 }
+
+# e2e_find_titled TITLE SECONDS: WID becomes the started program's visible
+# window with that caption (a dialog of it, say).
+e2e_find_titled() {
+  local title=$1 limit_ms=$(( $2 * 1000 )) start w
+  start=$(e2e_ms)
+  for (( ;; )); do
+    for w in $(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null || true); do
+      [ "$(e2e_title "$w")" = "$title" ] && { WID=$w; return 0; }
+    done
+    [ $(( $(e2e_ms) - start )) -lt "$limit_ms" ] || break
+    sleep 0.05
+  done
+  e2e_fail "no window '$title' within $2 s"
+}
+
+# e2e_wait_gone WID SECONDS: the window is no longer shown.
+e2e_wait_gone() {
+  local wid=$1 limit_ms=$(( $2 * 1000 )) start
+  start=$(e2e_ms)
+  while xwininfo -id "$wid" 2>/dev/null | grep -q IsViewable; do
+    [ $(( $(e2e_ms) - start )) -lt "$limit_ms" ] || e2e_fail "window $wid still shown after $2 s"
+    sleep 0.05
+  done
+}

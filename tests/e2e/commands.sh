@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# The context menu's roads as a user takes them: the setup dialog's OK turns
+# the graph on (the window grows in place and saves Dialog), the day-count
+# dialog saves nothing, "終了" saves Quit; and a dialog left open neither
+# stops the change of day behind it nor the end of the session.
+. "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+xsession_start
+
+# menu ITEM...: opens the context menu with a right click on the main window
+# and walks it with the given keys (the menu holds the keyboard while open).
+menu() {
+  local start
+  xdotool mousemove --window "$MAIN" 20 20 click 3
+  # The menu is open once the program shows a second window.
+  start=$(e2e_ms)
+  until [ "$(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null | wc -l)" -ge 2 ]; do
+    [ $(( $(e2e_ms) - start )) -lt 5000 ] || e2e_fail "no context menu 5 s after a right click"
+    sleep 0.05
+  done
+  xdotool key "$@"
+}
+
+short_file() {
+  e2e_write_ini "$E2E_INI" <<EOF_INI
+[YRK]
+SIZE=FALSE
+POS=100 100
+EOF_INI
+}
+
+e2e_step "setup dialog: switching the graph on and OK"
+short_file
+e2e_start "$E2E_APP"
+e2e_window
+MAIN=$WID
+e2e_wait_title "$MAIN" "ヨルカ (6/1)" 10
+e2e_expect_eq "window before" "100 100 225 63" "$(e2e_geometry "$MAIN")"
+menu Down Return
+e2e_find_titled "初期設定" 10
+setup=$WID
+# The check box "グラフを表示する" sits at (15, 120) dialog units: 1.5 pixels each.
+xdotool mousemove --window "$setup" 40 187 click 1
+e2e_key "$setup" Return
+e2e_wait_gone "$setup" 5
+e2e_expect_eq "window after OK (left top width height)" "100 100 225 193" "$(e2e_geometry "$MAIN")"
+e2e_expect_eq "SIZE" "TRUE" "$(e2e_ini_value SIZE)"
+e2e_expect_eq "POS" "100 100" "$(e2e_ini_value POS)"
+e2e_expect_eq "CALLBY" "Dialog" "$(e2e_ini_value CALLBY)"
+cp "$E2E_INI" "$E2E_TMP/after-setup.ini"
+
+e2e_step "day-count dialog: opened and closed, nothing saved"
+menu Down Down Return
+e2e_find_titled "日数計算ダイアログ" 10
+e2e_key "$WID" Escape
+e2e_wait_gone "$WID" 5
+cmp -s "$E2E_TMP/after-setup.ini" "$E2E_INI" || e2e_fail "the day-count dialog changed the settings file"
+e2e_ok "settings file unchanged"
+
+e2e_step "menu 終了 (the last item) ends the program with Quit"
+menu Up Return
+e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs after 終了"
+e2e_expect_eq "CALLBY" "Quit" "$(e2e_ini_value CALLBY)"
+e2e_expect_eq "SIZE" "TRUE" "$(e2e_ini_value SIZE)"
+
+e2e_step "midnight behind an open setup dialog, then the end of the session"
+short_file
+# A few seconds to open the dialog before midnight, even on a loaded machine.
+E2E_NOW="@1999-06-01 23:59:50"
+e2e_start "$E2E_APP"
+e2e_window
+MAIN=$WID
+e2e_wait_title "$MAIN" "ヨルカ (6/1)" 10
+menu Down Return
+e2e_find_titled "初期設定" 10
+setup=$WID
+e2e_wait_title "$MAIN" "ヨルカ (6/2)" 15
+e2e_ok "main window's caption turned to 6/2 while the dialog was open"
+xwininfo -id "$setup" | grep -q IsViewable || e2e_fail "the setup dialog closed by itself"
+kill -TERM "$E2E_PID"
+e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs 10 s after SIGTERM with a dialog open"
+e2e_expect_eq "CALLBY" "EndSession" "$(e2e_ini_value CALLBY)"
+e2e_expect_eq "SIZE (the dialog's values were not taken)" "FALSE" "$(e2e_ini_value SIZE)"
