@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
-  xvfb xauth xdotool wmctrl openbox faketime x11-apps imagemagick
+  xvfb xauth xdotool x11-utils wmctrl openbox faketime x11-apps imagemagick
   clang libclang-rt-14-dev valgrind
   desktop-file-utils appstream dpkg-dev
 )
