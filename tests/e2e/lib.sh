@@ -117,13 +117,15 @@ e2e_alive() {
 
 # e2e_start PROGRAM [ARGS...]: starts the program on the day E2E_NOW, with
 # the clock running from there; E2E_PID is the program itself (libfaketime is
-# preloaded, not a wrapper process), so its window carries that pid.
+# preloaded, not a wrapper process), so its window carries that pid. File
+# times stay real (NO_FAKE_STAT): with faked ones, fontconfig would take the
+# system's font cache for stale and rewrite it, slowing every other program.
 e2e_start() {
   local program=$1
   shift
   E2E_RUNS=$((E2E_RUNS + 1))
   E2E_LOG="$E2E_TMP/run$E2E_RUNS.log"
-  env LD_PRELOAD="$E2E_FAKETIME" FAKETIME="$E2E_NOW" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+  env LD_PRELOAD="$E2E_FAKETIME" FAKETIME="$E2E_NOW" FAKETIME_DONT_FAKE_MONOTONIC=1 NO_FAKE_STAT=1 \
       ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 QT_QPA_PLATFORM=xcb ${E2E_QTLOG:+QT_LOGGING_RULES="$E2E_QTLOG"} \
       "$program" "$@" >"$E2E_LOG" 2>&1 &
   E2E_PID=$!
