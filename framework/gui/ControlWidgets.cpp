@@ -37,8 +37,7 @@ protected:
     {
         QStylePainter painter(this);
         painter.fillRect(rect(), palette().color(QPalette::Button));
-        painter.setPen(palette().color(QPalette::Shadow));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        FrameRect(painter, rect(), palette().color(QPalette::Shadow));
         const int shift = isDown() ? 1 : 0;
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
         painter.drawText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic, text());

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -40,6 +41,14 @@ bool IsDirect32Bit(const QImage& image)
 QRgb ToQRgb(COLORREF c)
 {
     return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+// The image's pixel edge of a logical coordinate. On a high-DPI picture a
+// logical pixel covers ratio x ratio image pixels, so shapes keep their
+// exact logical pixels and only grow.
+int DeviceEdge(int logical, qreal ratio)
+{
+    return static_cast<int>(std::lround(logical * ratio));
 }
 
 }  // namespace
@@ -105,6 +114,11 @@ void CDC::FillPixels(int left, int top, int right, int bottom, COLORREF color)
 {
     if (!m_surface)
         return;
+    const qreal ratio = m_surface->devicePixelRatio();
+    left = DeviceEdge(left, ratio);
+    top = DeviceEdge(top, ratio);
+    right = DeviceEdge(right, ratio);
+    bottom = DeviceEdge(bottom, ratio);
     left = std::max(left, 0);
     top = std::max(top, 0);
     right = std::min(right, m_surface->width());
@@ -121,7 +135,7 @@ void CDC::FillPixels(int left, int top, int right, int bottom, COLORREF color)
     }
     QPainter painter(m_surface);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(color));
+    painter.fillRect(QRectF(left / ratio, top / ratio, (right - left) / ratio, (bottom - top) / ratio), ToQColor(color));
 }
 
 void CDC::PlotPenPoint(int x, int y)
@@ -203,9 +217,13 @@ void CDC::FillSolidRect(const CRect& rect, COLORREF color)
 
 COLORREF CDC::GetPixel(int x, int y) const
 {
-    if (!m_surface || !m_surface->valid(x, y))
+    if (!m_surface)
         return 0xFFFFFFFFu;
-    const QRgb pixel = m_surface->pixel(x, y);
+    const qreal ratio = m_surface->devicePixelRatio();
+    const QPoint at(DeviceEdge(x, ratio), DeviceEdge(y, ratio));
+    if (x < 0 || y < 0 || !m_surface->valid(at))
+        return 0xFFFFFFFFu;
+    const QRgb pixel = m_surface->pixel(at);
     return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
 

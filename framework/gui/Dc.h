@@ -2,7 +2,10 @@
 // no antialiasing. A context draws into an image (a frame static's own
 // picture, or any image a test hands it); a context without an image keeps
 // its state (colours, selected objects) and draws nothing, which is what a
-// control-colour query and a paint bracket need.
+// control-colour query and a paint bracket need. Coordinates are logical
+// pixels: on an image with a device pixel ratio (a high-DPI screen) each
+// covers ratio x ratio image pixels, and text is drawn at the image's full
+// resolution.
 #pragma once
 
 #include "core/Geometry.h"

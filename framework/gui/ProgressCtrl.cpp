@@ -7,6 +7,7 @@
 
 #include "gui/Accessibility_p.h"
 #include "gui/ProgressWidget_p.h"
+#include "gui/Toolkit_p.h"
 
 namespace fw {
 
@@ -66,8 +67,7 @@ QRect ProgressWidget::DrawBorders(QPainter& painter) const
 {
     QRect inner = rect();
     if (m_bordered) {
-        painter.setPen(QColor(0, 0, 0));
-        painter.drawRect(inner.adjusted(0, 0, -1, -1));
+        FrameRect(painter, inner, QColor(0, 0, 0));
         inner.adjust(1, 1, -1, -1);
     }
     painter.fillRect(inner.left(), inner.top(), inner.width(), 1, palette().color(QPalette::Dark));

@@ -70,14 +70,19 @@ FrameStatic::FrameStatic(QWidget* parent) : QWidget(parent)
     MakeStaticLike(*this);
 }
 
+// At the screen's device pixel ratio, so that the picture shows pixel for
+// pixel, neither blurred nor blocky text.
 QImage& FrameStatic::Picture()
 {
-    if (m_picture.size() != size()) {
-        QImage resized(size(), QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_picture.size() != pixels || m_picture.devicePixelRatio() != ratio) {
+        QImage resized(pixels, QImage::Format_RGB32);
+        resized.setDevicePixelRatio(ratio);
         resized.fill(DialogBackground(*this));
         if (!m_picture.isNull()) {
             QPainter painter(&resized);
-            painter.drawImage(0, 0, m_picture);
+            painter.drawImage(QPointF(0, 0), m_picture);
         }
         m_picture = std::move(resized);
     }
@@ -87,9 +92,8 @@ QImage& FrameStatic::Picture()
 void FrameStatic::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, Picture());
-    painter.setPen(QColor(0, 0, 0));
-    painter.drawRect(0, 0, width() - 1, height() - 1);
+    painter.drawImage(QPointF(0, 0), Picture());
+    FrameRect(painter, rect(), QColor(0, 0, 0));
 }
 
 SunkenRule::SunkenRule(QWidget* parent) : QWidget(parent)

@@ -17,6 +17,14 @@ ByteString FromQString(const QString& text)
     return cp932::FromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
+void FrameRect(QPainter& painter, const QRect& rect, const QColor& colour)
+{
+    painter.fillRect(rect.left(), rect.top(), rect.width(), 1, colour);
+    painter.fillRect(rect.left(), rect.bottom(), rect.width(), 1, colour);
+    painter.fillRect(rect.left(), rect.top(), 1, rect.height(), colour);
+    painter.fillRect(rect.right(), rect.top(), 1, rect.height(), colour);
+}
+
 void RaiseWindow(QWidget& window)
 {
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPainter>
 #include <QWidget>
 #include <QRect>
 #include <QString>
@@ -34,6 +35,11 @@ inline COLORREF FromQColor(const QColor& c)
 {
     return RGB(c.red(), c.green(), c.blue());
 }
+
+// A one-pixel frame just inside `rect`, filled rather than stroked so that
+// it stays whole logical pixels on a high-DPI screen (a stroked 1-pixel
+// pen there straddles the edge).
+void FrameRect(QPainter& painter, const QRect& rect, const QColor& colour);
 
 // Brings a top-level window to the front where the platform can (the
 // offscreen platform of the tests cannot, and says so for every call).
