@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QWindow>
 
+#include <utility>
+
 #include "gui/App.h"
 #include "gui/ControlWidgets_p.h"
 #include "gui/DialogState_p.h"
@@ -55,6 +57,10 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event)
 
 bool DialogWindow::HandleKeyPress(const QKeyEvent& key)
 {
+    // On X11 the menu key's press comes just after Qt's own context-menu
+    // request for it, which has opened the menu already.
+    if (std::exchange(m_keyboardMenuShown, false) && key.key() == Qt::Key_Menu)
+        return true;
     if (InputDisabled())
         return true;
     if (m_dialog.PreTranslateMessage(ToKeyMessage(key)))
@@ -163,6 +169,7 @@ void DialogWindow::contextMenuEvent(QContextMenuEvent* event)
     if (InputDisabled())
         return;
     if (event->reason() != QContextMenuEvent::Mouse) {
+        m_keyboardMenuShown = true;
         dispatch::ContextMenu(m_dialog, &m_dialog, kKeyboardPoint);
         return;
     }

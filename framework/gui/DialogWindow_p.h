@@ -36,6 +36,8 @@ private:
     bool InputDisabled() const;
 
     CDialog& m_dialog;
+    // A context-menu request from the keyboard has just been handled.
+    bool m_keyboardMenuShown = false;
 };
 
 }  // namespace fw
