@@ -1,8 +1,8 @@
 // Face-name mapping and font construction.
 #include "gui/Fonts_p.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QHash>
 
 #include <array>
 #include <algorithm>
@@ -29,27 +29,18 @@ constexpr std::array kFaceMappings{
 constexpr const char* kDefaultFace = "ＭＳ Ｐゴシック";
 constexpr int kDefaultPixelHeight = 12;
 
-QString AnyJapaneseFamily()
-{
-    static const QString family = [] {
-        const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
-        return japanese.isEmpty() ? QString() : japanese.first();
-    }();
-    return family;
-}
-
+// The families are listed without asking the font database: asking loads
+// every font description before the first window can show. Qt resolves the
+// list when text is first laid out, and for a face it cannot find it falls
+// back, character by character, to an installed font that has the glyph.
 QStringList FamiliesForUtf8Face(const QString& face)
 {
     QStringList families;
     for (const FaceMapping& mapping : kFaceMappings) {
-        if (face == QString::fromUtf8(mapping.face) && QFontDatabase::hasFamily(mapping.installed))
+        if (face == QString::fromUtf8(mapping.face))
             families << QString::fromLatin1(mapping.installed);
     }
-    if (QFontDatabase::hasFamily(face))
-        families << face;
-    const QString fallback = AnyJapaneseFamily();
-    if (!fallback.isEmpty() && !families.contains(fallback))
-        families << fallback;
+    families << face;
     return families;
 }
 
@@ -70,7 +61,7 @@ int CellHeight(const QFont& font)
 }
 
 // The largest pixel size whose cell fits `cell` pixels.
-void FitCellHeight(QFont& font, int cell)
+int FittedPixelSize(QFont font, int cell)
 {
     int size = cell;
     font.setPixelSize(size);
@@ -82,7 +73,19 @@ void FitCellHeight(QFont& font, int cell)
             break;
         ++size;
     }
-    font.setPixelSize(size);
+    return size;
+}
+
+// Fonts do not change while the program runs, so each fit is worked out
+// once instead of loading several sizes on every paint.
+void FitCellHeight(QFont& font, int cell)
+{
+    static QHash<QString, int> fitted;
+    const QString key = font.key() + QLatin1Char('/') + QString::number(cell);
+    auto found = fitted.constFind(key);
+    if (found == fitted.constEnd())
+        found = fitted.insert(key, FittedPixelSize(font, cell));
+    font.setPixelSize(*found);
 }
 
 QFont::Weight WeightOf(int weight)
