@@ -1,6 +1,9 @@
 // The stack of modal runs and the two requests that end them all.
 #include "gui/ModalRuns_p.h"
 
+#include <QApplication>
+#include <QWidget>
+
 #include <algorithm>
 #include <vector>
 
@@ -19,6 +22,12 @@ int g_lastQuitCode = 0;
 
 void EndEveryRun()
 {
+    // An open menu runs its own loop above the dialogs' and would hold
+    // them open until the user closes it.
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        if (!popup->close())
+            break;
+    }
     for (auto run = g_runs.rbegin(); run != g_runs.rend(); ++run)
         DialogAccess::EndRun(**run, -1);
 }
