@@ -2,9 +2,14 @@
 // the line's height taken as the font's ascent + descent.
 #include "gui/Dc.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 #include "gui/Fonts_p.h"
 #include "gui/Toolkit_p.h"
@@ -51,6 +56,28 @@ Qt::Alignment QtAlignment(unsigned format)
     Qt::Alignment align = (format & DT_CENTER) ? Qt::AlignHCenter : (format & DT_RIGHT) ? Qt::AlignRight : Qt::AlignLeft;
     align |= (format & DT_VCENTER) ? Qt::AlignVCenter : (format & DT_BOTTOM) ? Qt::AlignBottom : Qt::AlignTop;
     return align;
+}
+
+// Whether the font's bold is made by thickening a regular face (the
+// Japanese fonts have no bold face).
+bool ThickenedBold(const QFont& font)
+{
+    if (font.weight() < QFont::DemiBold)
+        return false;
+    const QString family = QFontInfo(font).family();
+    const QStringList styles = QFontDatabase::styles(family);
+    return std::none_of(styles.begin(), styles.end(), [&family](const QString& style) {
+        return QFontDatabase::weight(family, style) >= QFont::DemiBold;
+    });
+}
+
+// Extra strikes of a thickened bold, one image pixel apart: its thickening
+// is one image pixel, which on a high-DPI image would leave the text
+// lighter than the logical pixel it gains on a plain screen.
+int ExtraBoldStrikes(const QFont& font, qreal ratio)
+{
+    const int strikes = static_cast<int>(std::lround(ratio)) - 1;
+    return strikes > 0 && ThickenedBold(font) ? strikes : 0;
 }
 
 // What a text operation needs from its context.
@@ -108,7 +135,10 @@ int DrawSingleLine(const TextJob& job, QString text, CRect* rect)
             painter.fillRect(QRect(x, y, width, height), job.bkColor);
         painter.setFont(job.font);
         painter.setPen(job.textColor);
-        painter.drawText(QPoint(x, y + metrics.ascent()), text);
+        const qreal ratio = job.surface->devicePixelRatio();
+        const int strikes = ExtraBoldStrikes(job.font, ratio);
+        for (int strike = 0; strike <= strikes; ++strike)
+            painter.drawText(QPointF(x + strike / ratio, y + metrics.ascent()), text);
     }
     return (job.format & (DT_VCENTER | DT_BOTTOM)) ? y - rect->top + height : height;
 }

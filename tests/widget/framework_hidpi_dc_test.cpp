@@ -95,6 +95,17 @@ TEST(HiDpiDc, TextUsesTheFinerPixelsInTheSamePlaceWithoutBlending)
         for (int x = 0; x < two.width(); ++x)
             colours.insert(two.pixel(x, y));
     EXPECT_EQ(colours, (std::set<QRgb>{qRgb(255, 0, 0), qRgb(255, 255, 255)}));
+    // A thickened bold keeps its weight: about four image pixels for each
+    // logical one, not the lighter text that one image pixel of thickening gives.
+    const auto red = [](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == qRgb(255, 0, 0);
+        return n;
+    };
+    EXPECT_GT(red(two), red(one) * 4 * 8 / 10) << "scale 1: " << red(one) << " pixels";
+    EXPECT_LT(red(two), red(one) * 4 * 12 / 10) << "scale 1: " << red(one) << " pixels";
 }
 
 }  // namespace
