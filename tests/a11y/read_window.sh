@@ -42,7 +42,7 @@ BUS_LAUNCHER=/usr/libexec/at-spi-bus-launcher
 FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1 || true)
 # Debian's python, where python3-pyatspi installs (another python3 may come first on PATH).
 PYTHON=${A11Y_PYTHON:-/usr/bin/python3}
-for tool in Xvfb xdotool "$PYTHON" timeout; do
+for tool in Xvfb xdotool dbus-send "$PYTHON" timeout; do
   command -v "$tool" >/dev/null || missing "$tool"
 done
 [ -x "$BUS_LAUNCHER" ] || missing "$BUS_LAUNCHER (Debian: at-spi2-core)"
