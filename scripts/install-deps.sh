@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils wmctrl openbox faketime x11-apps imagemagick
   clang libclang-rt-14-dev valgrind
   desktop-file-utils appstream dpkg-dev
+  at-spi2-core python3-pyatspi dbus-daemon dbus-bin
 )
 
 missing=()
