@@ -95,6 +95,9 @@ QWidget* CreateEdit(const ControlTemplate& control, QWidget* dialog)
 {
     auto* edit = new EditWidget(dialog);
     edit->setFrame((control.style & style::WS_BORDER) != 0);
+    // The platform's edits keep one pixel between border and text, Qt's
+    // three; without this a four-digit year does not fit beside its spin.
+    edit->setTextMargins(-2, 0, -2, 0);
     edit->SetReadOnlyLook((control.style & style::ES_READONLY) != 0);
     const std::uint32_t align = control.style & (style::ES_CENTER | style::ES_RIGHT);
     edit->setAlignment((align == style::ES_CENTER  ? Qt::AlignHCenter
