@@ -291,14 +291,14 @@ e2e_pixel() {
 # must show these colours; polled, since the first paint reaches the screen a
 # moment after the window is mapped.
 e2e_expect_pixels() {
-  local wid=$1 shot="$E2E_TMP/window.png" start spec bad x y want seen
+  local wid=$1 shot="$E2E_TMP/window.png" start expected bad x y want seen
   shift
   start=$(e2e_ms)
   for (( ;; )); do
     bad=""
     import -window "$wid" "$shot"
-    for spec in "$@"; do
-      read -r x y want <<<"$spec"
+    for expected in "$@"; do
+      read -r x y want <<<"$expected"
       seen=$(e2e_pixel "$shot" "$x" "$y")
       [ "$seen" = "$want" ] || { bad="($x,$y) is $seen, not $want"; break; }
     done
