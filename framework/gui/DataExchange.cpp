@@ -112,7 +112,12 @@ std::optional<std::int32_t> ReadSignedField(std::string_view text)
     return static_cast<std::int32_t>(scan->negative ? std::max(-value, kLowest) : std::min(value, kHighest));
 }
 
-void DDX_Text(CDataExchange* pDX, int id, std::uint32_t& value)
+namespace {
+
+// Both number fields: written as plain decimal, read by `read`, refused
+// with the string `refusedMessage`.
+template <typename Number, typename Reader>
+void ExchangeNumber(CDataExchange* pDX, int id, Number& value, Reader read, unsigned refusedMessage)
 {
     CWnd* field = Control(pDX, id);
     if (!field)
@@ -121,25 +126,22 @@ void DDX_Text(CDataExchange* pDX, int id, std::uint32_t& value)
         WriteField(*field, std::to_string(value));
         return;
     }
-    const std::optional<std::uint32_t> read = ReadUnsignedField(field->GetWindowText());
-    if (!read)
-        Refuse(pDX, LoadString(static_cast<int>(kUnsignedRefused)));
-    value = *read;
+    const std::optional<Number> number = read(field->GetWindowText());
+    if (!number)
+        Refuse(pDX, LoadString(static_cast<int>(refusedMessage)));
+    value = *number;
+}
+
+}  // namespace
+
+void DDX_Text(CDataExchange* pDX, int id, std::uint32_t& value)
+{
+    ExchangeNumber(pDX, id, value, ReadUnsignedField, kUnsignedRefused);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, std::int32_t& value)
 {
-    CWnd* field = Control(pDX, id);
-    if (!field)
-        return;
-    if (!pDX->m_bSaveAndValidate) {
-        WriteField(*field, std::to_string(value));
-        return;
-    }
-    const std::optional<std::int32_t> read = ReadSignedField(field->GetWindowText());
-    if (!read)
-        Refuse(pDX, LoadString(static_cast<int>(kSignedRefused)));
-    value = *read;
+    ExchangeNumber(pDX, id, value, ReadSignedField, kSignedRefused);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, ByteString& value)
