@@ -54,7 +54,8 @@ bool SameName(std::string_view a, std::string_view b)
 }
 
 // One line of the text: [begin, contentEnd) is what it says, [contentEnd,
-// next) its line break ("", "\n", "\r\n" or a final "\r").
+// next) its line break ("", "\n", "\r\n" or a lone "\r": files written by
+// old editors end their lines with CR alone, and the platform reads them so).
 struct Line {
     std::size_t begin;
     std::size_t contentEnd;
@@ -63,12 +64,11 @@ struct Line {
 
 Line LineAt(std::string_view text, std::size_t begin)
 {
-    const std::size_t newline = text.find('\n', begin);
-    const std::size_t next = (newline == npos) ? text.size() : newline + 1;
-    std::size_t contentEnd = (newline == npos) ? text.size() : newline;
-    if (contentEnd > begin && text[contentEnd - 1] == '\r')
-        --contentEnd;
-    return {begin, contentEnd, next};
+    const std::size_t lineEnd = text.find_first_of("\r\n", begin);
+    if (lineEnd == npos)
+        return {begin, text.size(), text.size()};
+    const bool crlf = text.substr(lineEnd).starts_with("\r\n");
+    return {begin, lineEnd, lineEnd + (crlf ? 2 : 1)};
 }
 
 std::size_t FirstLineStart(std::string_view text)
@@ -165,15 +165,18 @@ ByteString AsRead(std::string_view raw)
 
 std::string LineBreakOf(std::string_view text)
 {
-    const std::size_t newline = text.find('\n');
-    return (newline != npos && newline > 0 && text[newline - 1] == '\r') ? "\r\n" : "\n";
+    const std::size_t lineEnd = text.find_first_of("\r\n");
+    if (lineEnd == npos || text[lineEnd] == '\n')
+        return "\n";
+    return text.substr(lineEnd).starts_with("\r\n") ? "\r\n" : "\r";
 }
 
-// Completes an unfinished last line before something is appended; a final
-// lone '\r' is the first half of a CRLF and gets only its '\n'.
+// Completes an unfinished last line before something is appended; in a file
+// of CR line ends a final '\r' is complete, elsewhere it is the first half
+// of a CRLF and gets only its '\n'.
 void EndLastLine(std::string& text, const std::string& lineBreak)
 {
-    if (text.empty() || text.back() == '\n')
+    if (text.empty() || text.back() == '\n' || (text.back() == '\r' && lineBreak == "\r"))
         return;
     text += (text.back() == '\r') ? "\n" : lineBreak;
 }
