@@ -243,10 +243,10 @@ bool IsPushButton(const QWidget* widget)
 
 HBRUSH AskControlColours(QWidget& control, CDC& dc, unsigned ctlColor)
 {
-    CWnd* dialog = CWnd::FromHandle(control.window());
+    CWnd* dialog = WndOf(control.window());
     if (!dialog)
         return {};
-    return dispatch::CtlColor(*dialog, &dc, CWnd::FromHandle(&control), ctlColor);
+    return dispatch::CtlColor(*dialog, &dc, WndOf(&control), ctlColor);
 }
 
 }  // namespace fw

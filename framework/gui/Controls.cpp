@@ -1,5 +1,6 @@
 // The control wrappers' operations on their widgets.
 #include "gui/Controls.h"
+#include "gui/QtHandles_p.h"
 
 #include <QCheckBox>
 
@@ -13,12 +14,12 @@ namespace {
 
 EditWidget* EditOf(const CWnd& wnd)
 {
-    return dynamic_cast<EditWidget*>(wnd.GetSafeHwnd());
+    return dynamic_cast<EditWidget*>(WidgetOf(wnd));
 }
 
 SpinWidget* SpinOf(const CWnd& wnd)
 {
-    return dynamic_cast<SpinWidget*>(wnd.GetSafeHwnd());
+    return dynamic_cast<SpinWidget*>(WidgetOf(wnd));
 }
 
 }  // namespace
@@ -73,12 +74,12 @@ void CEdit::LimitText(int bytes)
 
 int CButton::GetCheck() const
 {
-    return CheckOf(GetSafeHwnd());
+    return CheckOf(WidgetOf(*this));
 }
 
 void CButton::SetCheck(int check)
 {
-    SetCheckOf(GetSafeHwnd(), check);
+    SetCheckOf(WidgetOf(*this), check);
 }
 
 void CSpinButtonCtrl::SetRange32(int lower, int upper)
@@ -109,7 +110,7 @@ int CSpinButtonCtrl::GetPos32() const
 CWnd* CSpinButtonCtrl::GetBuddy() const
 {
     const SpinWidget* spin = SpinOf(*this);
-    return spin ? CWnd::FromHandle(spin->Buddy()) : nullptr;
+    return spin ? WndOf(spin->Buddy()) : nullptr;
 }
 
 }  // namespace fw

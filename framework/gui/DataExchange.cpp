@@ -1,5 +1,6 @@
 // The field exchange's fields and checks.
 #include "gui/DataExchange.h"
+#include "gui/QtHandles_p.h"
 
 #include <limits>
 #include <string>
@@ -168,22 +169,22 @@ void DDV_MaxChars(CDataExchange* pDX, const ByteString& value, int limitBytes)
     if (pDX->m_bSaveAndValidate && value.size() > static_cast<std::size_t>(std::max(limitBytes, 0)))
         Refuse(pDX, FillPlaceholders(LoadString(static_cast<int>(kTooLong)), std::to_string(limitBytes)));
     CWnd* field = pDX->m_pDlgWnd ? pDX->m_pDlgWnd->GetDlgItem(pDX->LastControlId()) : nullptr;
-    if (auto* edit = field ? dynamic_cast<EditWidget*>(field->GetSafeHwnd()) : nullptr)
+    if (auto* edit = field ? dynamic_cast<EditWidget*>(WidgetOf(field)) : nullptr)
         edit->SetByteLimit(limitBytes);
 }
 
 void DDX_Check(CDataExchange* pDX, int id, int& value)
 {
     CWnd* field = Control(pDX, id);
-    if (!field || !field->GetSafeHwnd())
+    if (!field || !WidgetOf(field))
         return;
     if (pDX->m_bSaveAndValidate) {
-        value = CheckOf(field->GetSafeHwnd()) == 1 ? 1 : 0;
+        value = CheckOf(WidgetOf(field)) == 1 ? 1 : 0;
         return;
     }
     if (value < 0 || value > 2)
         value = 0;
-    SetCheckOf(field->GetSafeHwnd(), value);
+    SetCheckOf(WidgetOf(field), value);
 }
 
 }  // namespace fw

@@ -64,15 +64,15 @@ CDC::CDC()
     m_stockFont.CreateFontIndirect(font);
 }
 
-CDC::CDC(QImage& surface) : CDC()
+CDC::CDC(HDC surface) : CDC()
 {
-    m_surface = &surface;
+    m_surface = surface;
 }
 
 CDC::~CDC()
 {
     if (m_showTarget)
-        m_showTarget->update();
+        WidgetOfHandle(m_showTarget)->update();
 }
 
 void CDC::SetDefaultFont(const LogFont& font)
@@ -114,26 +114,26 @@ void CDC::FillPixels(int left, int top, int right, int bottom, COLORREF color)
 {
     if (!m_surface)
         return;
-    const qreal ratio = m_surface->devicePixelRatio();
+    const qreal ratio = ImageOfHandle(m_surface)->devicePixelRatio();
     left = DeviceEdge(left, ratio);
     top = DeviceEdge(top, ratio);
     right = DeviceEdge(right, ratio);
     bottom = DeviceEdge(bottom, ratio);
     left = std::max(left, 0);
     top = std::max(top, 0);
-    right = std::min(right, m_surface->width());
-    bottom = std::min(bottom, m_surface->height());
+    right = std::min(right, ImageOfHandle(m_surface)->width());
+    bottom = std::min(bottom, ImageOfHandle(m_surface)->height());
     if (left >= right || top >= bottom)
         return;
-    if (IsDirect32Bit(*m_surface)) {
+    if (IsDirect32Bit(*ImageOfHandle(m_surface))) {
         const QRgb value = ToQRgb(color);
         for (int y = top; y < bottom; ++y) {
-            QRgb* line = reinterpret_cast<QRgb*>(m_surface->scanLine(y));
+            QRgb* line = reinterpret_cast<QRgb*>(ImageOfHandle(m_surface)->scanLine(y));
             std::fill(line + left, line + right, value);
         }
         return;
     }
-    QPainter painter(m_surface);
+    QPainter painter(ImageOfHandle(m_surface));
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(QRectF(left / ratio, top / ratio, (right - left) / ratio, (bottom - top) / ratio), ToQColor(color));
 }
@@ -219,11 +219,11 @@ COLORREF CDC::GetPixel(int x, int y) const
 {
     if (!m_surface)
         return 0xFFFFFFFFu;
-    const qreal ratio = m_surface->devicePixelRatio();
+    const qreal ratio = ImageOfHandle(m_surface)->devicePixelRatio();
     const QPoint at(DeviceEdge(x, ratio), DeviceEdge(y, ratio));
-    if (x < 0 || y < 0 || !m_surface->valid(at))
+    if (x < 0 || y < 0 || !ImageOfHandle(m_surface)->valid(at))
         return 0xFFFFFFFFu;
-    const QRgb pixel = m_surface->pixel(at);
+    const QRgb pixel = ImageOfHandle(m_surface)->pixel(at);
     return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
 

@@ -10,9 +10,7 @@
 
 #include "core/Geometry.h"
 #include "core/Text.h"
-
-class QImage;
-class QWidget;
+#include "gui/Handles.h"
 
 namespace fw {
 
@@ -121,7 +119,7 @@ private:
 class CDC {
 public:
     CDC();                                 // draws nowhere
-    explicit CDC(QImage& surface);         // draws into `surface`
+    explicit CDC(HDC surface);             // draws into `surface`
     virtual ~CDC();
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
@@ -166,12 +164,12 @@ public:
     COLORREF GetPixel(int x, int y) const;
     COLORREF SetPixel(int x, int y, COLORREF color);
 
-    QImage* Surface() const { return m_surface; }
+    HDC Surface() const { return m_surface; }
 
 protected:
-    void SetSurface(QImage* surface) { m_surface = surface; }
+    void SetSurface(HDC surface) { m_surface = surface; }
     // Repainted when this context is released, so that the picture shows.
-    void SetShowTarget(QWidget* widget) { m_showTarget = widget; }
+    void SetShowTarget(HWND window) { m_showTarget = window; }
     void SetDefaultFont(const LogFont& font);
 
 private:
@@ -180,8 +178,8 @@ private:
     void FillPixels(int left, int top, int right, int bottom, COLORREF color);
     void PlotPenPoint(int x, int y);
 
-    QImage* m_surface = nullptr;
-    QWidget* m_showTarget = nullptr;
+    HDC m_surface = nullptr;
+    HWND m_showTarget = nullptr;
     CPen m_stockPen;
     CBrush m_stockBrush;
     CFont m_stockFont;

@@ -155,7 +155,7 @@ int CDC::DrawText(const char* text, int count, CRect* rect, unsigned format)
     if (!rect || !text)
         return 0;
     const ByteString bytes = count < 0 ? ByteString(text) : ByteString(text, static_cast<std::size_t>(count));
-    const TextJob job{m_surface,
+    const TextJob job{ImageOfHandle(m_surface),
                       FontFromLogFont(m_font->IsCreated() ? m_font->GetLogFont() : m_stockFont.GetLogFont()),
                       ToQColor(m_textColor),
                       ToQColor(m_bkColor),

@@ -86,12 +86,12 @@ void CDataExchange::Fail()
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
 {
-    if (!pDX || !pDX->m_pDlgWnd || control.GetSafeHwnd())
+    if (!pDX || !pDX->m_pDlgWnd || WidgetOf(control))
         return;
     ControlRecord* record = FindControl(*pDX->m_pDlgWnd, id);
     if (!record || record->bound)
         return;
-    control.Attach(record->widget);
+    control.Attach(HandleOfWidget(record->widget));
     record->bound = &control;
 }
 
@@ -111,7 +111,7 @@ namespace {
 // The dialog that a control's notifications may reach now, or null.
 CDialog* ListeningDialog(const QWidget& control)
 {
-    auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandle(control.window()));
+    auto* dialog = dynamic_cast<CDialog*>(WndOf(control.window()));
     if (!dialog || dialog->IsExchanging())
         return nullptr;
     // A dialog on its way out hears nothing: hiding its window moves the
@@ -149,13 +149,13 @@ CDialog::~CDialog()
 
 CWnd* CDialog::ResolveOwner() const
 {
-    if (m_parent && m_parent->GetSafeHwnd())
+    if (m_parent && WidgetOf(m_parent))
         return m_parent;
     CDialog* running = InnermostModalDialog();
     if (running && running != this)
         return running;
     CWnd* main = AfxGetMainWnd();
-    return main && main != this && main->GetSafeHwnd() ? main : nullptr;
+    return main && main != this && WidgetOf(main) ? main : nullptr;
 }
 
 void CDialog::CreateWindowFromTemplate(const DialogTemplate& dialogTemplate, CWnd* owner)
@@ -163,7 +163,7 @@ void CDialog::CreateWindowFromTemplate(const DialogTemplate& dialogTemplate, CWn
     m_state = std::make_unique<DialogState>();
     m_state->dialogTemplate = &dialogTemplate;
     m_state->owner = owner;
-    QWidget* ownerWidget = owner ? owner->GetSafeHwnd() : nullptr;
+    QWidget* ownerWidget = owner ? WidgetOf(owner) : nullptr;
     auto* window = new DialogWindow(*this, ownerWidget);
     m_state->window = window;
     window->setWindowFlags(WindowFlagsFor(dialogTemplate.style));
@@ -178,7 +178,7 @@ void CDialog::CreateWindowFromTemplate(const DialogTemplate& dialogTemplate, CWn
     const QPoint origin = ownerWidget ? ownerWidget->mapToGlobal(QPoint(0, 0)) : QPoint(0, 0);
     window->move(origin + QPoint(area.left, area.top));
 
-    Attach(window);
+    Attach(HandleOfWidget(window));
     SetWindowText(cp932::FromUtf8(dialogTemplate.caption));
     // The native window is made only when the window is shown: a position
     // set before then counts as the frame's, as the platform's does.
@@ -190,7 +190,7 @@ void CDialog::CreateControls(const DialogTemplate& dialogTemplate, DialogBaseUni
     DialogState& state = *m_state;
     for (const ControlTemplate& control : dialogTemplate.controls) {
         ControlRecord record{control.id, CreateControl(control, state.window, base), MakeControlWrapper(control.cls)};
-        record.ownWrapper->Attach(record.widget);
+        record.ownWrapper->Attach(HandleOfWidget(record.widget));
         const bool defaultButton = control.cls == ControlClass::Button
                                    && (control.style & style::BS_TYPEMASK) == style::BS_DEFPUSHBUTTON;
         if (defaultButton && state.defaultCommand == IDOK)
@@ -253,7 +253,7 @@ void CDialog::DestroyWindowAfterRun(bool callOnDestroy)
             record.bound->Detach();
         record.ownWrapper->Detach();
     }
-    delete Detach();
+    delete WidgetOfHandle(Detach());
     m_state.reset();
 }
 
@@ -275,7 +275,7 @@ int CDialog::DoModal()
     PopModalRun(*this);
     if (ownerWasEnabled) {
         owner->EnableWindow(true);
-        owner->GetSafeHwnd()->activateWindow();
+        WidgetOf(owner)->activateWindow();
     }
     DestroyWindowAfterRun(!endingSession);
     return result;
@@ -327,10 +327,10 @@ bool CDialog::RunExchange(CDataExchange& exchange)
 void CDialog::FocusRefusedField(int id)
 {
     CWnd* refused = GetDlgItem(id);
-    if (!refused || !refused->GetSafeHwnd())
+    if (!refused || !WidgetOf(refused))
         return;
     refused->SetFocus();
-    if (auto* edit = qobject_cast<QLineEdit*>(refused->GetSafeHwnd()))
+    if (auto* edit = qobject_cast<QLineEdit*>(WidgetOf(refused)))
         edit->selectAll();
 }
 

@@ -1,4 +1,5 @@
 #include "gui/DialogWindow_p.h"
+#include "gui/QtHandles_p.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -94,7 +95,7 @@ bool DialogWindow::HandleDialogKey(const QKeyEvent& key)
     } else if (code == Qt::Key_F4 && mods == Qt::AltModifier) {
         dispatch::SysCommand(m_dialog, SC_CLOSE, 0);
     } else if (code == Qt::Key_Menu || (code == Qt::Key_F10 && mods == Qt::ShiftModifier)) {
-        CWnd* focused = CWnd::FromHandle(focusWidget());
+        CWnd* focused = WndOf(focusWidget());
         dispatch::ContextMenu(m_dialog, focused ? focused : &m_dialog, kKeyboardPoint);
     } else if (code == Qt::Key_F1 && mods == Qt::NoModifier) {
         SendHelpCommand();
@@ -108,7 +109,7 @@ bool DialogWindow::HandleDialogKey(const QKeyEvent& key)
 void DialogWindow::SendHelpCommand()
 {
     CWnd* main = AfxGetMainWnd();
-    if (main && main->GetSafeHwnd())
+    if (main && WidgetOf(main))
         main->OnCommand(ID_HELP);
     else
         m_dialog.OnCommand(ID_HELP);
@@ -174,7 +175,7 @@ void DialogWindow::contextMenuEvent(QContextMenuEvent* event)
         return;
     }
     const QWidget* under = childAt(event->pos());
-    CWnd* target = under ? CWnd::FromHandle(under) : nullptr;
+    CWnd* target = under ? WndOf(under) : nullptr;
     const QPoint global = event->globalPos();
     dispatch::ContextMenu(m_dialog, target ? target : &m_dialog, {global.x(), global.y()});
 }

@@ -1,5 +1,6 @@
 // The Help command: which dialog is asked, which file and topic open.
 #include "gui/Help.h"
+#include "gui/QtHandles_p.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -38,7 +39,7 @@ bool IsFile(const std::filesystem::path& path)
 CDialog* DialogOf(const QWidget* widget)
 {
     for (; widget; widget = widget->parentWidget()) {
-        if (auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandle(widget)))
+        if (auto* dialog = dynamic_cast<CDialog*>(WndOf(widget)))
             return dialog;
     }
     return nullptr;
@@ -48,10 +49,10 @@ CDialog* DialogOf(const QWidget* widget)
 // else the main window itself.
 QWidget* LastActivePopup()
 {
-    if (CDialog* running = InnermostModalDialog(); running && running->GetSafeHwnd())
-        return running->GetSafeHwnd();
+    if (CDialog* running = InnermostModalDialog(); running && WidgetOf(running))
+        return WidgetOf(running);
     CWnd* main = AfxGetMainWnd();
-    return main ? main->GetSafeHwnd() : nullptr;
+    return main ? WidgetOf(main) : nullptr;
 }
 
 CDialog* DialogToAsk()

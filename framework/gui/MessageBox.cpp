@@ -22,7 +22,7 @@ int ShowMessageBox(const MessageBoxCall& call)
 {
     EnsureToolkit();
     QMessageBox box(QMessageBox::Warning, ToQString(call.caption), ToQString(call.text), QMessageBox::Ok,
-                    call.owner ? call.owner->GetSafeHwnd() : nullptr);
+                    call.owner ? WidgetOf(call.owner) : nullptr);
     // The owner takes no input while the box is up, as during a modal run.
     const bool ownerWasEnabled = call.owner && call.owner->IsWindowEnabled();
     if (ownerWasEnabled)
@@ -42,7 +42,7 @@ void SetMessageBoxHook(MessageBoxHook hook)
 
 int AfxMessageBox(const ByteString& text, CWnd* owner)
 {
-    if (!owner || !owner->GetSafeHwnd())
+    if (!owner || !WidgetOf(owner))
         owner = InnermostModalDialog();
     const CWinApp* app = AfxGetApp();
     const MessageBoxCall call{text, app ? app->m_appTitle : ByteString{}, owner};

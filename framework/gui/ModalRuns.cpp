@@ -1,5 +1,6 @@
 // The stack of modal runs and the two requests that end them all.
 #include "gui/ModalRuns_p.h"
+#include "gui/QtHandles_p.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -92,7 +93,7 @@ void EndSessionNow()
 bool AskMainWindowToEndSession()
 {
     CWnd* main = AfxGetMainWnd();
-    if (!main || !main->GetSafeHwnd())
+    if (!main || !WidgetOf(main))
         main = OutermostModalDialog();
     return !main || dispatch::QueryEndSession(*main);
 }

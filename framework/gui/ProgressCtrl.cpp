@@ -94,26 +94,26 @@ void ProgressWidget::paintEvent(QPaintEvent* /*event*/)
 
 void CProgressCtrl::SetRange(unsigned short lower, unsigned short upper)
 {
-    if (ProgressWidget* bar = ProgressOf(GetSafeHwnd()))
+    if (ProgressWidget* bar = ProgressOf(WidgetOf(*this)))
         bar->SetRange(lower, upper);
 }
 
 void CProgressCtrl::GetRange(int& lower, int& upper) const
 {
-    const ProgressWidget* bar = ProgressOf(GetSafeHwnd());
+    const ProgressWidget* bar = ProgressOf(WidgetOf(*this));
     lower = bar ? bar->Lower() : 0;
     upper = bar ? bar->Upper() : 0;
 }
 
 int CProgressCtrl::SetPos(int position)
 {
-    ProgressWidget* bar = ProgressOf(GetSafeHwnd());
+    ProgressWidget* bar = ProgressOf(WidgetOf(*this));
     return bar ? bar->SetPos(position) : 0;
 }
 
 int CProgressCtrl::GetPos() const
 {
-    const ProgressWidget* bar = ProgressOf(GetSafeHwnd());
+    const ProgressWidget* bar = ProgressOf(WidgetOf(*this));
     return bar ? bar->Pos() : 0;
 }
 

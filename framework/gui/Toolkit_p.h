@@ -10,6 +10,7 @@
 
 #include "core/Geometry.h"
 #include "core/Text.h"
+#include "gui/QtHandles_p.h"
 
 namespace fw {
 

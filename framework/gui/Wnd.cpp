@@ -60,46 +60,48 @@ CWnd::~CWnd()
     Detach();
 }
 
-CWnd* CWnd::FromHandle(const QWidget* widget)
+CWnd* CWnd::FromHandle(HWND hwnd)
 {
+    const QWidget* widget = WidgetOfHandle(hwnd);
     if (!widget)
         return nullptr;
     return static_cast<CWnd*>(widget->property(kWrapperProperty).value<void*>());
 }
 
-void CWnd::Attach(QWidget* widget)
+void CWnd::Attach(HWND hwnd)
 {
     Detach();
-    m_widget = widget;
+    m_hwnd = hwnd;
+    QWidget* widget = WidgetOfHandle(hwnd);
     if (!widget)
         return;
     m_data = std::make_unique<WndData>(*this);
     widget->setProperty(kWrapperProperty, QVariant::fromValue(static_cast<void*>(this)));
 }
 
-QWidget* CWnd::Detach()
+HWND CWnd::Detach()
 {
-    QWidget* widget = std::exchange(m_widget, nullptr);
+    const HWND hwnd = std::exchange(m_hwnd, nullptr);
     m_data.reset();
-    if (widget && FromHandle(widget) == this)
+    if (QWidget* widget = WidgetOfHandle(hwnd); widget && FromHandle(hwnd) == this)
         widget->setProperty(kWrapperProperty, QVariant());
-    return widget;
+    return hwnd;
 }
 
 bool CWnd::IsTopLevel() const
 {
-    return m_widget && m_widget->isWindow();
+    return m_hwnd && WidgetOf(*this)->isWindow();
 }
 
 void CWnd::SetWindowText(const ByteString& text)
 {
-    if (m_widget)
-        SetWidgetText(*m_widget, text);
+    if (m_hwnd)
+        SetWidgetText(*WidgetOf(*this), text);
 }
 
 ByteString CWnd::GetWindowText() const
 {
-    return m_widget ? WidgetText(*m_widget) : ByteString{};
+    return m_hwnd ? WidgetText(*WidgetOf(*this)) : ByteString{};
 }
 
 int CWnd::GetWindowTextLength() const
@@ -126,57 +128,57 @@ ByteString CWnd::GetDlgItemText(int id) const
 
 int CWnd::GetDlgCtrlID() const
 {
-    return m_widget ? m_widget->property("fwControlId").toInt() : 0;
+    return m_hwnd ? WidgetOf(*this)->property("fwControlId").toInt() : 0;
 }
 
 void CWnd::GetWindowRect(CRect* rect) const
 {
     if (!rect)
         return;
-    if (!m_widget) {
+    if (!m_hwnd) {
         *rect = {};
         return;
     }
     if (IsTopLevel()) {
-        *rect = FromQRect(TopLevelRect(*m_widget));
+        *rect = FromQRect(TopLevelRect(*WidgetOf(*this)));
         return;
     }
-    const QPoint origin = m_widget->mapToGlobal(QPoint(0, 0));
-    *rect = FromQRect(QRect(origin, m_widget->size()));
+    const QPoint origin = WidgetOf(*this)->mapToGlobal(QPoint(0, 0));
+    *rect = FromQRect(QRect(origin, WidgetOf(*this)->size()));
 }
 
 void CWnd::GetClientRect(CRect* rect) const
 {
     if (rect)
-        *rect = m_widget ? CRect{0, 0, m_widget->width(), m_widget->height()} : CRect{};
+        *rect = m_hwnd ? CRect{0, 0, WidgetOf(*this)->width(), WidgetOf(*this)->height()} : CRect{};
 }
 
 void CWnd::MoveTopLevel(int x, int y, int cx, int cy, bool resize)
 {
-    const QSize old = m_widget->size();
+    const QSize old = WidgetOf(*this)->size();
     if (resize)
-        m_widget->setFixedSize(std::max(cx - 2 * kFrameWidth, 0), std::max(cy - kCaptionHeight - 2 * kFrameWidth, 0));
-    m_widget->move(x, y);
+        WidgetOf(*this)->setFixedSize(std::max(cx - 2 * kFrameWidth, 0), std::max(cy - kCaptionHeight - 2 * kFrameWidth, 0));
+    WidgetOf(*this)->move(x, y);
     ReportSizeChange(old.width(), old.height());
 }
 
 void CWnd::ReportSizeChange(int oldWidth, int oldHeight)
 {
-    const QSize now = m_widget->size();
+    const QSize now = WidgetOf(*this)->size();
     if (IsTopLevel() && !IsIconic() && (now.width() != oldWidth || now.height() != oldHeight))
         dispatch::Size(*this, SIZE_RESTORED, now.width(), now.height());
 }
 
 void CWnd::MoveWindow(int x, int y, int cx, int cy, bool repaint)
 {
-    if (!m_widget)
+    if (!m_hwnd)
         return;
     if (IsTopLevel())
         MoveTopLevel(x, y, cx, cy, true);
     else
-        m_widget->setGeometry(x, y, std::max(cx, 0), std::max(cy, 0));
+        WidgetOf(*this)->setGeometry(x, y, std::max(cx, 0), std::max(cy, 0));
     if (repaint)
-        m_widget->update();
+        WidgetOf(*this)->update();
 }
 
 void CWnd::MoveWindow(const CRect& rect, bool repaint)
@@ -186,7 +188,7 @@ void CWnd::MoveWindow(const CRect& rect, bool repaint)
 
 bool CWnd::SetWindowPos(const CWnd* /*insertAfter*/, int x, int y, int cx, int cy, unsigned flags)
 {
-    if (!m_widget)
+    if (!m_hwnd)
         return false;
     CRect now;
     GetWindowRect(&now);
@@ -194,101 +196,101 @@ bool CWnd::SetWindowPos(const CWnd* /*insertAfter*/, int x, int y, int cx, int c
         const bool move = !(flags & SWP_NOMOVE);
         MoveTopLevel(move ? x : now.left, move ? y : now.top, cx, cy, !(flags & SWP_NOSIZE));
     } else {
-        const QRect geometry = m_widget->geometry();
+        const QRect geometry = WidgetOf(*this)->geometry();
         const QPoint place = (flags & SWP_NOMOVE) ? geometry.topLeft() : QPoint(x, y);
         const QSize size = (flags & SWP_NOSIZE) ? geometry.size() : QSize(std::max(cx, 0), std::max(cy, 0));
-        m_widget->setGeometry(QRect(place, size));
+        WidgetOf(*this)->setGeometry(QRect(place, size));
     }
     if (flags & SWP_SHOWWINDOW)
-        m_widget->show();
+        WidgetOf(*this)->show();
     if (flags & SWP_HIDEWINDOW)
-        m_widget->hide();
+        WidgetOf(*this)->hide();
     if (!(flags & SWP_NOZORDER))
-        RaiseWindow(*m_widget);
-    if (!(flags & SWP_NOACTIVATE) && IsTopLevel() && m_widget->isVisible())
-        m_widget->activateWindow();
+        RaiseWindow(*WidgetOf(*this));
+    if (!(flags & SWP_NOACTIVATE) && IsTopLevel() && WidgetOf(*this)->isVisible())
+        WidgetOf(*this)->activateWindow();
     return true;
 }
 
 void CWnd::ClientToScreen(CPoint* point) const
 {
-    if (!point || !m_widget)
+    if (!point || !m_hwnd)
         return;
-    const QPoint global = m_widget->mapToGlobal(QPoint(point->x, point->y));
+    const QPoint global = WidgetOf(*this)->mapToGlobal(QPoint(point->x, point->y));
     *point = {global.x(), global.y()};
 }
 
 void CWnd::ScreenToClient(CPoint* point) const
 {
-    if (!point || !m_widget)
+    if (!point || !m_hwnd)
         return;
-    const QPoint local = m_widget->mapFromGlobal(QPoint(point->x, point->y));
+    const QPoint local = WidgetOf(*this)->mapFromGlobal(QPoint(point->x, point->y));
     *point = {local.x(), local.y()};
 }
 
 void CWnd::Invalidate(bool /*erase: the whole window is always repainted*/)
 {
-    if (m_widget)
-        m_widget->update();
+    if (m_hwnd)
+        WidgetOf(*this)->update();
 }
 
 void CWnd::UpdateWindow()
 {
-    if (m_widget && m_widget->isVisible())
-        m_widget->repaint();
+    if (m_hwnd && WidgetOf(*this)->isVisible())
+        WidgetOf(*this)->repaint();
 }
 
 bool CWnd::IsIconic() const
 {
-    return m_widget && m_widget->isMinimized();
+    return m_hwnd && WidgetOf(*this)->isMinimized();
 }
 
 bool CWnd::IsWindowVisible() const
 {
-    return m_widget && m_widget->isVisible();
+    return m_hwnd && WidgetOf(*this)->isVisible();
 }
 
 bool CWnd::IsWindowEnabled() const
 {
-    if (!m_widget)
+    if (!m_hwnd)
         return false;
-    return IsTopLevel() ? !m_data->inputDisabled : m_widget->isEnabled();
+    return IsTopLevel() ? !m_data->inputDisabled : WidgetOf(*this)->isEnabled();
 }
 
 bool CWnd::EnableWindow(bool enable)
 {
-    if (!m_widget)
+    if (!m_hwnd)
         return false;
     const bool wasDisabled = !IsWindowEnabled();
     if (IsTopLevel())
         m_data->inputDisabled = !enable;
     else
-        m_widget->setEnabled(enable);
+        WidgetOf(*this)->setEnabled(enable);
     return wasDisabled;
 }
 
 bool CWnd::ShowWindow(int command)
 {
-    if (!m_widget)
+    if (!m_hwnd)
         return false;
-    const bool wasVisible = m_widget->isVisible();
+    const bool wasVisible = WidgetOf(*this)->isVisible();
     switch (command) {
     case SW_HIDE:
-        m_widget->hide();
+        WidgetOf(*this)->hide();
         break;
     case SW_MINIMIZE:
     case SW_SHOWMINIMIZED:
         m_data->minimisingByCommand = true;
-        m_widget->showMinimized();
+        WidgetOf(*this)->showMinimized();
         m_data->minimisingByCommand = false;
         break;
     case SW_RESTORE:
         m_data->restoringByCommand = true;
-        m_widget->showNormal();
+        WidgetOf(*this)->showNormal();
         m_data->restoringByCommand = false;
         break;
     default:
-        m_widget->show();
+        WidgetOf(*this)->show();
         break;
     }
     return wasVisible;
@@ -297,14 +299,14 @@ bool CWnd::ShowWindow(int command)
 CWnd* CWnd::SetFocus()
 {
     CWnd* previous = GetFocus();
-    if (m_widget)
-        m_widget->setFocus(Qt::OtherFocusReason);
+    if (m_hwnd)
+        WidgetOf(*this)->setFocus(Qt::OtherFocusReason);
     return previous;
 }
 
 CWnd* CWnd::GetFocus()
 {
-    return FromHandle(QApplication::focusWidget());
+    return WndOf(QApplication::focusWidget());
 }
 
 }  // namespace fw

@@ -11,9 +11,8 @@
 #include "core/Geometry.h"
 #include "core/Text.h"
 #include "gui/Dc.h"
+#include "gui/Handles.h"
 #include "gui/WindowConstants.h"
-
-class QWidget;
 
 namespace fw {
 
@@ -69,13 +68,13 @@ public:
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
 
-    // The widget behind this window, for the framework and tests; null while
-    // no window is attached.
-    QWidget* GetSafeHwnd() const { return m_widget; }
-    // The wrapper attached to `widget`, or null.
-    static CWnd* FromHandle(const QWidget* widget);
-    void Attach(QWidget* widget);
-    QWidget* Detach();
+    // The platform's window behind this wrapper, for the framework and
+    // tests; null while no window is attached.
+    HWND GetSafeHwnd() const { return m_hwnd; }
+    // The wrapper attached to `hwnd`, or null.
+    static CWnd* FromHandle(HWND hwnd);
+    void Attach(HWND hwnd);
+    HWND Detach();
 
     // Text, in CP932. Setting the text it already has changes nothing.
     void SetWindowText(const ByteString& text);
@@ -175,7 +174,7 @@ private:
     void MoveTopLevel(int x, int y, int cx, int cy, bool resize);
     void ReportSizeChange(int oldWidth, int oldHeight);
 
-    QWidget* m_widget = nullptr;
+    HWND m_hwnd = nullptr;
     std::unique_ptr<WndData> m_data;
 };
 

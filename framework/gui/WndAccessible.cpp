@@ -9,9 +9,9 @@ namespace fw {
 
 void CWnd::SetAccessibleText(const ByteString& text)
 {
-    if (!m_widget)
+    if (!m_hwnd)
         return;
-    MarkReadsAsText(*m_widget);
+    MarkReadsAsText(*WidgetOf(*this));
     SetAccessibleName(text);
 }
 
@@ -20,15 +20,15 @@ void CWnd::SetAccessibleText(const ByteString& text)
 void CWnd::SetAccessibleName(const ByteString& name)
 {
     const QString words = ToQString(name);
-    if (m_widget && m_widget->accessibleName() != words)
-        m_widget->setAccessibleName(words);
+    if (m_hwnd && WidgetOf(*this)->accessibleName() != words)
+        WidgetOf(*this)->setAccessibleName(words);
 }
 
 void CWnd::SetAccessibleDescription(const ByteString& description)
 {
     const QString words = ToQString(description);
-    if (m_widget && m_widget->accessibleDescription() != words)
-        m_widget->setAccessibleDescription(words);
+    if (m_hwnd && WidgetOf(*this)->accessibleDescription() != words)
+        WidgetOf(*this)->setAccessibleDescription(words);
 }
 
 }  // namespace fw

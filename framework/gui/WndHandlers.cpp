@@ -46,7 +46,7 @@ void CWnd::OnSize(unsigned /*type*/, int /*cx*/, int /*cy*/) {}
 
 void CWnd::OnSysCommand(unsigned id, long /*lParam*/)
 {
-    if (!m_widget)
+    if (!m_hwnd)
         return;
     switch (id & 0xFFF0u) {
     case SC_MINIMIZE:
@@ -58,7 +58,7 @@ void CWnd::OnSysCommand(unsigned id, long /*lParam*/)
             ShowWindow(SW_RESTORE);
         break;
     case SC_MOVE:
-        if (QWindow* window = m_widget->windowHandle())
+        if (QWindow* window = WidgetOf(*this)->windowHandle())
             window->startSystemMove();
         break;
     case SC_CLOSE:
@@ -78,9 +78,9 @@ void CWnd::OnDestroy() {}
 
 HBRUSH CWnd::OnCtlColor(CDC* /*dc*/, CWnd* /*control*/, unsigned /*ctlColor*/)
 {
-    if (!m_widget)
+    if (!m_hwnd)
         return {};
-    return {true, FromQColor(m_widget->palette().color(QPalette::Window))};
+    return {true, FromQColor(WidgetOf(*this)->palette().color(QPalette::Window))};
 }
 
 bool CWnd::OnQueryEndSession()

@@ -75,10 +75,10 @@ int CWnd::ReleaseDC(CDC* dc)
 
 CMenu* CWnd::GetSystemMenu(bool revert)
 {
-    if (!m_data || !IsTopLevel() || !m_widget->windowFlags().testFlag(Qt::WindowSystemMenuHint))
+    if (!m_data || !IsTopLevel() || !WidgetOf(*this)->windowFlags().testFlag(Qt::WindowSystemMenuHint))
         return nullptr;
     if (revert || !m_data->systemMenu) {
-        const bool minimiseBox = m_widget->windowFlags().testFlag(Qt::WindowMinimizeButtonHint);
+        const bool minimiseBox = WidgetOf(*this)->windowFlags().testFlag(Qt::WindowMinimizeButtonHint);
         m_data->systemMenu = MakeDefaultSystemMenu(minimiseBox);
     }
     return revert ? nullptr : m_data->systemMenu.get();
@@ -86,9 +86,9 @@ CMenu* CWnd::GetSystemMenu(bool revert)
 
 HICON CWnd::SetIcon(HICON icon, bool /*bigIcon: one icon serves every size here*/)
 {
-    if (!m_widget || !IsTopLevel())
+    if (!m_hwnd || !IsTopLevel())
         return nullptr;
-    m_widget->setWindowIcon(icon ? IconFromResource(*icon) : QIcon());
+    WidgetOf(*this)->setWindowIcon(icon ? IconFromResource(*icon) : QIcon());
     return std::exchange(m_data->icon, icon);
 }
 
@@ -117,10 +117,10 @@ CPaintDC::~CPaintDC() = default;
 
 CClientDC::CClientDC(CWnd* wnd)
 {
-    QWidget* widget = wnd ? wnd->GetSafeHwnd() : nullptr;
+    QWidget* widget = wnd ? WidgetOf(wnd) : nullptr;
     if (QImage* picture = PictureOf(widget)) {
-        SetSurface(picture);
-        SetShowTarget(widget);
+        SetSurface(HandleOfImage(picture));
+        SetShowTarget(HandleOfWidget(widget));
     }
 }
 

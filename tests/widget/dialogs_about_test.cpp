@@ -52,7 +52,7 @@ TEST_F(AboutBox, TheClickPlacesLieOnTheIconTheTextAndNothing)
 {
     std::vector<int> under;
     RunWith<CAboutDlg>(about, [&](CAboutDlg& self) {
-        const QList<QWidget*> controls = self.GetSafeHwnd()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        const QList<QWidget*> controls = fw::WidgetOf(self)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (const QPoint at : {QPoint(22, 22), QPoint(100, 22), QPoint(250, 48)}) {
             int index = -1;
             for (int i = 0; i < controls.size(); ++i) {

@@ -24,6 +24,7 @@
 #include "gui/Dialog.h"
 #include "gui/Menu.h"
 #include "gui/MessageBox.h"
+#include "gui/QtHandles_p.h"
 #include "res/Resources.h"
 #include "tests/support/TempDir.h"
 
@@ -98,7 +99,7 @@ int RunWith(Dialog& dialog, std::function<void(Dialog&)> steps)
 {
     QObject guard;
     QTimer::singleShot(0, &guard, [&] {
-        if (!QTest::qWaitFor([&] { return dialog.GetSafeHwnd() && dialog.IsWindowVisible(); }, 2000))
+        if (!QTest::qWaitFor([&] { return fw::WidgetOf(dialog) && dialog.IsWindowVisible(); }, 2000))
             ADD_FAILURE() << "the dialog never showed";
         steps(dialog);
     });
@@ -143,7 +144,7 @@ template <typename Dialog>
 Dialog* OpenDialog()
 {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* dialog = dynamic_cast<Dialog*>(fw::CWnd::FromHandle(widget)); dialog && widget->isVisible())
+        if (auto* dialog = dynamic_cast<Dialog*>(fw::WndOf(widget)); dialog && widget->isVisible())
             return dialog;
     }
     return nullptr;
@@ -170,13 +171,13 @@ void WhenOpen(QObject* context, bool& opened, std::function<void(Dialog&)> steps
 
 inline QWindow* Window(const fw::CWnd& wnd)
 {
-    return wnd.GetSafeHwnd()->windowHandle();
+    return fw::WidgetOf(wnd)->windowHandle();
 }
 
 inline QWidget* Control(const fw::CDialog& dialog, int id)
 {
     const fw::CWnd* item = dialog.GetDlgItem(id);
-    return item ? item->GetSafeHwnd() : nullptr;
+    return item ? fw::WidgetOf(item) : nullptr;
 }
 
 inline std::string Text(const fw::CDialog& dialog, int id)
@@ -193,7 +194,7 @@ inline fw::CRect WindowRect(const fw::CWnd& wnd)
 
 inline int FocusedId(const fw::CDialog& dialog)
 {
-    const fw::CWnd* focused = fw::CWnd::FromHandle(dialog.GetSafeHwnd()->focusWidget());
+    const fw::CWnd* focused = fw::WndOf(fw::WidgetOf(dialog)->focusWidget());
     return focused ? focused->GetDlgCtrlID() : 0;
 }
 

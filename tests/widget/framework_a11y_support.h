@@ -7,13 +7,14 @@
 
 #include <string>
 
+#include "gui/QtHandles_p.h"
 #include "gui/Wnd.h"
 
 namespace a11y_test {
 
 inline QAccessibleInterface* Interface(const fw::CWnd* wnd)
 {
-    return wnd ? QAccessible::queryAccessibleInterface(wnd->GetSafeHwnd()) : nullptr;
+    return wnd ? QAccessible::queryAccessibleInterface(fw::WidgetOf(wnd)) : nullptr;
 }
 
 inline std::string Text(QAccessibleInterface* iface, QAccessible::Text which = QAccessible::Name)

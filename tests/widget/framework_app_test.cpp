@@ -62,7 +62,7 @@ TEST_F(FrameworkExchange, ControlIsBoundAtTheFirstExchangeAndReleasedWithTheWind
 {
     BindingDialog dialog;
     dialog.whileRunning = [&dialog](ProbeDialog&) {
-        EXPECT_NE(dialog.m_progress.GetSafeHwnd(), nullptr);
+        EXPECT_NE(fw::WidgetOf(dialog.m_progress), nullptr);
         EXPECT_EQ(dialog.GetDlgItem(probe::kProgress), &dialog.m_progress);
         dialog.m_progress.SetRange(0, 10);
         dialog.m_progress.SetPos(4);
@@ -75,7 +75,7 @@ TEST_F(FrameworkExchange, ControlIsBoundAtTheFirstExchangeAndReleasedWithTheWind
     };
     EXPECT_EQ(dialog.DoModal(), 1);
     EXPECT_EQ(dialog.exchanges, 4);
-    EXPECT_EQ(dialog.m_progress.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(fw::WidgetOf(dialog.m_progress), nullptr);
 }
 
 TEST_F(FrameworkExchange, DefaultFinishesTheMessageBeingHandled)

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "gui/Dc.h"
+#include "gui/QtHandles_p.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ std::set<QRgb> Colours(const QImage& image)
 TEST(FrameworkDc, RectangleOutlinesWithPenAndFillsInsideWithBrush)
 {
     QImage image = Canvas();
-    fw::CDC dc(image);
+    fw::CDC dc(fw::HandleOfImage(&image));
     fw::CBrush brush(RGB(224, 224, 224));
     fw::CBrush* old = dc.SelectObject(&brush);
     dc.Rectangle(2, 3, 12, 9);
@@ -76,7 +77,7 @@ TEST(FrameworkDc, RectangleOutlinesWithPenAndFillsInsideWithBrush)
 TEST(FrameworkDc, DefaultBrushIsWhiteAndSelectReturnsPrevious)
 {
     QImage image = Canvas();
-    fw::CDC dc(image);
+    fw::CDC dc(fw::HandleOfImage(&image));
     fw::CPen pen(fw::PS_SOLID, 1, RGB(255, 0, 0));
     fw::CPen* stock = dc.SelectObject(&pen);
     EXPECT_EQ(dc.SelectObject(stock), &pen);
@@ -97,7 +98,7 @@ TEST_P(FrameworkDcFill, CoversExactlyTheExpectedPixels)
 {
     const FillCase& c = GetParam();
     QImage image = Canvas(220, 40);
-    fw::CDC dc(image);
+    fw::CDC dc(fw::HandleOfImage(&image));
     fw::CBrush brush(RGB(255, 224, 240));
     dc.FillRect(c.passed, &brush);
     const QRgb pink = qRgb(255, 224, 240);
@@ -116,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Rects, FrameworkDcFill,
 TEST(FrameworkDc, EmptyFillDrawsNothing)
 {
     QImage image = Canvas();
-    fw::CDC dc(image);
+    fw::CDC dc(fw::HandleOfImage(&image));
     fw::CBrush brush(RGB(1, 2, 3));
     dc.FillRect({5, 5, 5, 9}, &brush);
     EXPECT_EQ(Count(image, qRgb(1, 2, 3)), 0);
@@ -125,7 +126,7 @@ TEST(FrameworkDc, EmptyFillDrawsNothing)
 TEST(FrameworkDc, LineToLeavesOutItsEndPoint)
 {
     QImage image = Canvas();
-    fw::CDC dc(image);
+    fw::CDC dc(fw::HandleOfImage(&image));
     fw::CPen pen(fw::PS_SOLID, 1, RGB(128, 128, 128));
     dc.SelectObject(&pen);
     dc.MoveTo(5, 2);
@@ -147,7 +148,7 @@ TEST(FrameworkDc, LineToLeavesOutItsEndPoint)
 TEST(FrameworkDc, NullPenDrawsNoOutlineAndFillsOneLess)
 {
     QImage image = Canvas();
-    fw::CDC dc(image);
+    fw::CDC dc(fw::HandleOfImage(&image));
     fw::CPen none(fw::PS_NULL, 1, 0);
     dc.SelectObject(&none);
     dc.Rectangle(0, 0, 5, 5);
@@ -165,7 +166,7 @@ fw::CFont DaysLeftFont()
 TEST(FrameworkDc, DrawTextCentresOneLineInExactColours)
 {
     QImage image = Canvas(210, 30);
-    fw::CDC dc(image);
+    fw::CDC dc(fw::HandleOfImage(&image));
     fw::CFont font = DaysLeftFont();
     dc.SelectObject(&font);
     dc.SetTextColor(RGB(255, 0, 0));
@@ -192,7 +193,7 @@ TEST(FrameworkDc, DrawTextCentresOneLineInExactColours)
 TEST(FrameworkDc, DrawTextIsClippedToItsRectangle)
 {
     QImage image = Canvas(100, 30);
-    fw::CDC dc(image);
+    fw::CDC dc(fw::HandleOfImage(&image));
     fw::CFont font = DaysLeftFont();
     dc.SelectObject(&font);
     dc.SetTextColor(RGB(0, 0, 128));
@@ -211,7 +212,7 @@ TEST(FrameworkDc, DrawTextIsClippedToItsRectangle)
 TEST(FrameworkDc, FontHeightIsTheCharacterCell)
 {
     QImage image = Canvas(10, 10);
-    fw::CDC dc(image);
+    fw::CDC dc(fw::HandleOfImage(&image));
     fw::CFont font = DaysLeftFont();
     dc.SelectObject(&font);
     CRect extent{0, 0, 0, 0};

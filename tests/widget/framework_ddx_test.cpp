@@ -116,7 +116,7 @@ protected:
 
     static QLineEdit* Edit(const FieldsDialog& dialog, int id)
     {
-        return qobject_cast<QLineEdit*>(dialog.GetDlgItem(id)->GetSafeHwnd());
+        return qobject_cast<QLineEdit*>(fw::WidgetOf(dialog.GetDlgItem(id)));
     }
 
     probe::ResourceScope resources;
@@ -429,7 +429,7 @@ TEST_F(FrameworkDdx, CheckBoxChecksItselfAndReportsTheClick)
 {
     FieldsDialog dialog;
     Run(dialog, [](FieldsDialog& self) {
-        QWidget* box = self.GetDlgItem(probe::kCheck)->GetSafeHwnd();
+        QWidget* box = fw::WidgetOf(self.GetDlgItem(probe::kCheck));
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
         static_cast<fw::CButton*>(self.GetDlgItem(probe::kCheck))->SetCheck(0);   // silent
         static_cast<fw::CButton*>(self.GetDlgItem(probe::kCheck))->SetCheck(1);

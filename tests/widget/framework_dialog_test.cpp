@@ -55,7 +55,7 @@ TEST_F(FrameworkDialog, EndDialogValueIsTheResultAndOnDestroyFollows)
     dialog.whileRunning = [](ProbeDialog& self) { self.EndDialog(1); };
     EXPECT_EQ(dialog.DoModal(), 1);
     EXPECT_EQ(dialog.log.back(), "destroy");
-    EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(fw::WidgetOf(dialog), nullptr);
 }
 
 TEST_F(FrameworkDialog, EndDialogDuringInitialisationNeverShowsTheWindow)
@@ -97,7 +97,7 @@ TEST_F(FrameworkDialog, InitialisationReturningTrueFocusesTheFirstTabStop)
     ProbeDialog dialog;
     int focusedId = 0;
     dialog.whileRunning = [&focusedId](ProbeDialog& self) {
-        if (const fw::CWnd* focused = fw::CWnd::FromHandle(self.Widget()->focusWidget()))
+        if (const fw::CWnd* focused = fw::WndOf(self.Widget()->focusWidget()))
             focusedId = focused->GetDlgCtrlID();
         self.EndDialog(1);
     };

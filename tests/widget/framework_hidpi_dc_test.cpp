@@ -9,6 +9,7 @@
 
 #include "framework_hidpi_support.h"
 #include "gui/Dc.h"
+#include "gui/QtHandles_p.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ QImage Picture(int width, int height, qreal ratio)
 QImage DrawnAt(qreal ratio, const std::function<void(fw::CDC&)>& draw)
 {
     QImage image = Picture(60, 30, ratio);
-    fw::CDC dc(image);
+    fw::CDC dc(fw::HandleOfImage(&image));
     draw(dc);
     return image;
 }
@@ -60,7 +61,7 @@ TEST(HiDpiDc, ShapesAreTheirLogicalPixelsDoubled)
 TEST(HiDpiDc, PixelsAreReadAtLogicalPlaces)
 {
     QImage image = Picture(20, 10, 2);
-    fw::CDC dc(image);
+    fw::CDC dc(fw::HandleOfImage(&image));
     fw::CBrush red(fw::RGB(255, 0, 0));
     dc.FillRect({3, 2, 5, 4}, &red);
     EXPECT_EQ(dc.GetPixel(3, 2), fw::RGB(255, 0, 0));

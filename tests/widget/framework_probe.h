@@ -17,6 +17,7 @@
 #include "gui/Controls.h"
 #include "gui/DataExchange.h"
 #include "gui/Dialog.h"
+#include "gui/QtHandles_p.h"
 
 namespace probe {
 
@@ -54,8 +55,8 @@ public:
 
     explicit ProbeDialog(int templateId = kPlainDialog, fw::CWnd* parent = nullptr) : CDialog(templateId, parent) {}
 
-    QWidget* Widget() const { return GetSafeHwnd(); }
-    QWindow* Window() const { return GetSafeHwnd()->windowHandle(); }
+    QWidget* Widget() const { return fw::WidgetOf(*this); }
+    QWindow* Window() const { return fw::WidgetOf(*this)->windowHandle(); }
     // Runs `step` after `ms` milliseconds while the window exists.
     void Later(int ms, Step step)
     {

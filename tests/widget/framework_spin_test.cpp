@@ -36,7 +36,7 @@ protected:
 
     static QLineEdit* DayEdit(const FieldsDialog& dialog)
     {
-        return qobject_cast<QLineEdit*>(dialog.GetDlgItem(probe::kDay)->GetSafeHwnd());
+        return qobject_cast<QLineEdit*>(fw::WidgetOf(dialog.GetDlgItem(probe::kDay)));
     }
 
     probe::ResourceScope resources;
@@ -163,7 +163,7 @@ TEST_F(FrameworkSpin, ArrowsStepWithoutTakingTheFocus)
     Run(dialog, [&](FieldsDialog& self) {
         self.daySpin.SetRange32(1, 31);
         self.GetDlgItem(probe::kTitle)->SetFocus();
-        QWidget* spin = self.daySpin.GetSafeHwnd();
+        QWidget* spin = fw::WidgetOf(self.daySpin);
         const QPoint upper(spin->width() / 2, spin->height() / 4);
         const QPoint lower(spin->width() / 2, spin->height() * 3 / 4);
         for (const QPoint& at : {upper, upper, lower}) {
@@ -172,7 +172,7 @@ TEST_F(FrameworkSpin, ArrowsStepWithoutTakingTheFocus)
             QTest::mouseClick(arrow, Qt::LeftButton, {}, arrow->mapFrom(spin, at));
             shown.push_back(self.GetDlgItemText(probe::kDay));
         }
-        titleKeptFocus = QApplication::focusWidget() == self.GetDlgItem(probe::kTitle)->GetSafeHwnd();
+        titleKeptFocus = QApplication::focusWidget() == fw::WidgetOf(self.GetDlgItem(probe::kTitle));
     });
     EXPECT_EQ(shown, (std::vector<std::string>{"16", "17", "16"}));
     EXPECT_TRUE(titleKeptFocus);

@@ -42,7 +42,7 @@ void WithMainLikeWindow(const std::function<void(ProbeDialog&)>& check)
 
 QImage Grab(fw::CWnd& wnd)
 {
-    return wnd.GetSafeHwnd()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return fw::WidgetOf(wnd)->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 int CountColour(const QImage& image, QRgb colour, int fromX = 0, int toX = -1)
@@ -60,7 +60,7 @@ TEST_F(FrameworkWindow, TemplateBecomesPixels)
         fw::CRect client;
         self.GetClientRect(&client);
         EXPECT_EQ(client, (fw::CRect{0, 0, 228, 254}));
-        EXPECT_EQ(self.GetDlgItem(probe::kFrame)->GetSafeHwnd()->geometry(), QRect(8, 113, 210, 38));
+        EXPECT_EQ(fw::WidgetOf(self.GetDlgItem(probe::kFrame))->geometry(), QRect(8, 113, 210, 38));
         EXPECT_EQ(self.GetWindowText(), fw::cp932::FromUtf8("メイン"));
     });
 }
@@ -306,8 +306,8 @@ TEST_F(FrameworkWindow, ProgressShowsOutOfRangePositionsAtTheNearerEnd)
     WithMainLikeWindow([](ProbeDialog& self) {
         auto* progress = dynamic_cast<fw::CProgressCtrl*>(self.GetDlgItem(probe::kProgress));
         ASSERT_NE(progress, nullptr);
-        const QRgb highlight = progress->GetSafeHwnd()->palette().color(QPalette::Highlight).rgb();
-        const int width = progress->GetSafeHwnd()->width();
+        const QRgb highlight = fw::WidgetOf(progress)->palette().color(QPalette::Highlight).rgb();
+        const int width = fw::WidgetOf(progress)->width();
 
         progress->SetRange(0, 0);
         progress->SetPos(5);

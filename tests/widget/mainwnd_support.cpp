@@ -85,7 +85,7 @@ std::optional<std::string> MainWindowWorld::IniValue(const std::string& key) con
 QWidget* TestMainDlg::Control(int id) const
 {
     const fw::CWnd* item = GetDlgItem(id);
-    return item ? item->GetSafeHwnd() : nullptr;
+    return item ? fw::WidgetOf(item) : nullptr;
 }
 
 QImage TestMainDlg::Grab(int id) const

@@ -18,6 +18,7 @@
 #include "core/Clock.h"
 #include "core/DialogTemplate.h"
 #include "gui/App.h"
+#include "gui/QtHandles_p.h"
 #include "gui/Wnd.h"
 #include "mainwnd/MainDlg.h"
 #include "tests/support/TempDir.h"
@@ -72,8 +73,8 @@ public:
     int paints = 0;
     bool gaveUp = false;
 
-    QWidget* Widget() const { return GetSafeHwnd(); }
-    QWindow* Window() const { return GetSafeHwnd()->windowHandle(); }
+    QWidget* Widget() const { return fw::WidgetOf(*this); }
+    QWindow* Window() const { return fw::WidgetOf(*this)->windowHandle(); }
     // The handlers as the framework reaches them.
     fw::CWnd& Wnd() { return *this; }
     QWidget* Control(int id) const;
