@@ -163,12 +163,13 @@ ByteString AsRead(std::string_view raw)
     return ByteString(cp932::CutToBytes(value, kValueLimit));
 }
 
+// The first line's break; LF for a file that has none yet.
 std::string LineBreakOf(std::string_view text)
 {
-    const std::size_t lineEnd = text.find_first_of("\r\n");
-    if (lineEnd == npos || text[lineEnd] == '\n')
+    const Line first = LineAt(text, 0);
+    if (first.next == first.contentEnd)
         return "\n";
-    return text.substr(lineEnd).starts_with("\r\n") ? "\r\n" : "\r";
+    return std::string(text.substr(first.contentEnd, first.next - first.contentEnd));
 }
 
 // Completes an unfinished last line before something is appended; in a file

@@ -112,28 +112,29 @@ int CDC::SetBkMode(int mode)
 
 void CDC::FillPixels(int left, int top, int right, int bottom, COLORREF color)
 {
-    if (!m_surface)
+    QImage* image = ImageOfHandle(m_surface);
+    if (!image)
         return;
-    const qreal ratio = ImageOfHandle(m_surface)->devicePixelRatio();
+    const qreal ratio = image->devicePixelRatio();
     left = DeviceEdge(left, ratio);
     top = DeviceEdge(top, ratio);
     right = DeviceEdge(right, ratio);
     bottom = DeviceEdge(bottom, ratio);
     left = std::max(left, 0);
     top = std::max(top, 0);
-    right = std::min(right, ImageOfHandle(m_surface)->width());
-    bottom = std::min(bottom, ImageOfHandle(m_surface)->height());
+    right = std::min(right, image->width());
+    bottom = std::min(bottom, image->height());
     if (left >= right || top >= bottom)
         return;
-    if (IsDirect32Bit(*ImageOfHandle(m_surface))) {
+    if (IsDirect32Bit(*image)) {
         const QRgb value = ToQRgb(color);
         for (int y = top; y < bottom; ++y) {
-            QRgb* line = reinterpret_cast<QRgb*>(ImageOfHandle(m_surface)->scanLine(y));
+            QRgb* line = reinterpret_cast<QRgb*>(image->scanLine(y));
             std::fill(line + left, line + right, value);
         }
         return;
     }
-    QPainter painter(ImageOfHandle(m_surface));
+    QPainter painter(image);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(QRectF(left / ratio, top / ratio, (right - left) / ratio, (bottom - top) / ratio), ToQColor(color));
 }
@@ -217,13 +218,14 @@ void CDC::FillSolidRect(const CRect& rect, COLORREF color)
 
 COLORREF CDC::GetPixel(int x, int y) const
 {
-    if (!m_surface)
+    const QImage* image = ImageOfHandle(m_surface);
+    if (!image)
         return 0xFFFFFFFFu;
-    const qreal ratio = ImageOfHandle(m_surface)->devicePixelRatio();
+    const qreal ratio = image->devicePixelRatio();
     const QPoint at(DeviceEdge(x, ratio), DeviceEdge(y, ratio));
-    if (x < 0 || y < 0 || !ImageOfHandle(m_surface)->valid(at))
+    if (x < 0 || y < 0 || !image->valid(at))
         return 0xFFFFFFFFu;
-    const QRgb pixel = ImageOfHandle(m_surface)->pixel(at);
+    const QRgb pixel = image->pixel(at);
     return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
 

@@ -135,30 +135,33 @@ void CWnd::GetWindowRect(CRect* rect) const
 {
     if (!rect)
         return;
-    if (!m_hwnd) {
+    QWidget* widget = WidgetOf(*this);
+    if (!widget) {
         *rect = {};
         return;
     }
     if (IsTopLevel()) {
-        *rect = FromQRect(TopLevelRect(*WidgetOf(*this)));
+        *rect = FromQRect(TopLevelRect(*widget));
         return;
     }
-    const QPoint origin = WidgetOf(*this)->mapToGlobal(QPoint(0, 0));
-    *rect = FromQRect(QRect(origin, WidgetOf(*this)->size()));
+    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+    *rect = FromQRect(QRect(origin, widget->size()));
 }
 
 void CWnd::GetClientRect(CRect* rect) const
 {
+    QWidget* widget = WidgetOf(*this);
     if (rect)
-        *rect = m_hwnd ? CRect{0, 0, WidgetOf(*this)->width(), WidgetOf(*this)->height()} : CRect{};
+        *rect = widget ? CRect{0, 0, widget->width(), widget->height()} : CRect{};
 }
 
 void CWnd::MoveTopLevel(int x, int y, int cx, int cy, bool resize)
 {
-    const QSize old = WidgetOf(*this)->size();
+    QWidget* widget = WidgetOf(*this);
+    const QSize old = widget->size();
     if (resize)
-        WidgetOf(*this)->setFixedSize(std::max(cx - 2 * kFrameWidth, 0), std::max(cy - kCaptionHeight - 2 * kFrameWidth, 0));
-    WidgetOf(*this)->move(x, y);
+        widget->setFixedSize(std::max(cx - 2 * kFrameWidth, 0), std::max(cy - kCaptionHeight - 2 * kFrameWidth, 0));
+    widget->move(x, y);
     ReportSizeChange(old.width(), old.height());
 }
 
@@ -171,14 +174,15 @@ void CWnd::ReportSizeChange(int oldWidth, int oldHeight)
 
 void CWnd::MoveWindow(int x, int y, int cx, int cy, bool repaint)
 {
-    if (!m_hwnd)
+    QWidget* widget = WidgetOf(*this);
+    if (!widget)
         return;
     if (IsTopLevel())
         MoveTopLevel(x, y, cx, cy, true);
     else
-        WidgetOf(*this)->setGeometry(x, y, std::max(cx, 0), std::max(cy, 0));
+        widget->setGeometry(x, y, std::max(cx, 0), std::max(cy, 0));
     if (repaint)
-        WidgetOf(*this)->update();
+        widget->update();
 }
 
 void CWnd::MoveWindow(const CRect& rect, bool repaint)
@@ -188,7 +192,8 @@ void CWnd::MoveWindow(const CRect& rect, bool repaint)
 
 bool CWnd::SetWindowPos(const CWnd* /*insertAfter*/, int x, int y, int cx, int cy, unsigned flags)
 {
-    if (!m_hwnd)
+    QWidget* widget = WidgetOf(*this);
+    if (!widget)
         return false;
     CRect now;
     GetWindowRect(&now);
@@ -196,19 +201,19 @@ bool CWnd::SetWindowPos(const CWnd* /*insertAfter*/, int x, int y, int cx, int c
         const bool move = !(flags & SWP_NOMOVE);
         MoveTopLevel(move ? x : now.left, move ? y : now.top, cx, cy, !(flags & SWP_NOSIZE));
     } else {
-        const QRect geometry = WidgetOf(*this)->geometry();
+        const QRect geometry = widget->geometry();
         const QPoint place = (flags & SWP_NOMOVE) ? geometry.topLeft() : QPoint(x, y);
         const QSize size = (flags & SWP_NOSIZE) ? geometry.size() : QSize(std::max(cx, 0), std::max(cy, 0));
-        WidgetOf(*this)->setGeometry(QRect(place, size));
+        widget->setGeometry(QRect(place, size));
     }
     if (flags & SWP_SHOWWINDOW)
-        WidgetOf(*this)->show();
+        widget->show();
     if (flags & SWP_HIDEWINDOW)
-        WidgetOf(*this)->hide();
+        widget->hide();
     if (!(flags & SWP_NOZORDER))
-        RaiseWindow(*WidgetOf(*this));
-    if (!(flags & SWP_NOACTIVATE) && IsTopLevel() && WidgetOf(*this)->isVisible())
-        WidgetOf(*this)->activateWindow();
+        RaiseWindow(*widget);
+    if (!(flags & SWP_NOACTIVATE) && IsTopLevel() && widget->isVisible())
+        widget->activateWindow();
     return true;
 }
 
@@ -236,8 +241,9 @@ void CWnd::Invalidate(bool /*erase: the whole window is always repainted*/)
 
 void CWnd::UpdateWindow()
 {
-    if (m_hwnd && WidgetOf(*this)->isVisible())
-        WidgetOf(*this)->repaint();
+    QWidget* widget = WidgetOf(*this);
+    if (widget && widget->isVisible())
+        widget->repaint();
 }
 
 bool CWnd::IsIconic() const
@@ -271,26 +277,27 @@ bool CWnd::EnableWindow(bool enable)
 
 bool CWnd::ShowWindow(int command)
 {
-    if (!m_hwnd)
+    QWidget* widget = WidgetOf(*this);
+    if (!widget)
         return false;
-    const bool wasVisible = WidgetOf(*this)->isVisible();
+    const bool wasVisible = widget->isVisible();
     switch (command) {
     case SW_HIDE:
-        WidgetOf(*this)->hide();
+        widget->hide();
         break;
     case SW_MINIMIZE:
     case SW_SHOWMINIMIZED:
         m_data->minimisingByCommand = true;
-        WidgetOf(*this)->showMinimized();
+        widget->showMinimized();
         m_data->minimisingByCommand = false;
         break;
     case SW_RESTORE:
         m_data->restoringByCommand = true;
-        WidgetOf(*this)->showNormal();
+        widget->showNormal();
         m_data->restoringByCommand = false;
         break;
     default:
-        WidgetOf(*this)->show();
+        widget->show();
         break;
     }
     return wasVisible;
