@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/DialogTemplate.h"
+#include "core/StandardIds.h"
 
 // Everything below, ready for fw::SetResources.
 const fw::ResourceTable& ProgramResources();
@@ -29,14 +30,14 @@ inline constexpr int IDS_SYSMENU_MINIMIZE = 108;
 inline constexpr int IDS_SYSMENU_CLOSE = 109;
 
 // Strings that the framework asks for by its own numbers.
-inline constexpr int IDS_NO_RESOURCE = 61474;
-inline constexpr int IDS_NO_MEMORY = 61475;
-inline constexpr int IDS_HELP_FAILED = 61703;
-inline constexpr int IDS_INTERNAL_ERROR = 61704;
-inline constexpr int IDS_NOT_AN_INTEGER = 61712;
-inline constexpr int IDS_INTEGER_OUT_OF_RANGE = 61714;   // %1, %2: the bounds
-inline constexpr int IDS_TEXT_TOO_LONG = 61716;          // %1: the limit in bytes
-inline constexpr int IDS_NOT_A_POSITIVE_INTEGER = 61719;
+using fw::IDS_NO_RESOURCE;
+using fw::IDS_NO_MEMORY;
+using fw::IDS_HELP_FAILED;
+using fw::IDS_INTERNAL_ERROR;
+using fw::IDS_NOT_AN_INTEGER;
+using fw::IDS_INTEGER_OUT_OF_RANGE;
+using fw::IDS_TEXT_TOO_LONG;
+using fw::IDS_NOT_A_POSITIVE_INTEGER;
 
 // Commands: the context menu's items, the system menu's About entry, Help.
 inline constexpr int ID_SETUP = 32771;
@@ -44,11 +45,11 @@ inline constexpr int ID_ABOUT = 32772;
 inline constexpr int ID_EXIT = 32773;
 inline constexpr int ID_DAYCOUNT = 32774;
 inline constexpr int IDM_ABOUTBOX = 16;
-inline constexpr int ID_HELP = 57670;
+using fw::ID_HELP;
 
 // Buttons every dialog shares.
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
+using fw::IDOK;
+using fw::IDCANCEL;
 
 // Main window (template 102).
 inline constexpr int IDC_PROGRESS = 1003;

@@ -8,6 +8,7 @@
 
 #include "core/CommandLine.h"
 #include "core/DialogTemplate.h"
+#include "core/StandardIds.h"
 #include "gui/Accessibility_p.h"
 #include "gui/Fonts_p.h"
 #include "gui/ModalRuns_p.h"
@@ -15,8 +16,6 @@
 namespace fw {
 
 namespace {
-
-constexpr int kAppTitleString = 57344;
 
 CWinApp* g_app = nullptr;
 std::string g_programName = "yoruka";
@@ -74,7 +73,7 @@ int AfxWinMain(CWinApp& app, int argc, char** argv)
     app.m_programFile = programFile;
     app.m_commandTail = CommandTail(argc, argv);
     app.m_exeName = AppTitle(programFile);
-    const ByteString title = LoadString(kAppTitleString);
+    const ByteString title = LoadString(IDS_APP_TITLE);
     app.m_appTitle = title.empty() ? app.m_exeName : title;
     app.InitInstance();
     const int status = app.ExitInstance();

@@ -6,24 +6,16 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
-#include <string_view>
 
+#include "core/FieldNumbers.h"
 #include "core/Text.h"
 
 namespace fw {
 
 class CDataExchange;
 
-// The number-reading rule of a field's text: its first 31 characters, blanks
-// (spaces, tabs) around, an optional plus sign, decimal digits. A value
-// beyond the range becomes the range's end; an empty text, letters, a lone
-// sign or anything after the number refuse it. The unsigned reading refuses
-// a minus sign.
-std::optional<std::uint32_t> ReadUnsignedField(std::string_view text);
-std::optional<std::int32_t> ReadSignedField(std::string_view text);
-
-// Numbers: read with the rule above (refused with 61719 unsigned, 61712
+// Numbers: read with the rule of ReadUnsignedField and ReadSignedField
+// (refused with IDS_NOT_A_POSITIVE_INTEGER unsigned, IDS_NOT_AN_INTEGER
 // signed; the member keeps its value); written as plain decimal.
 void DDX_Text(CDataExchange* pDX, int id, std::uint32_t& value);
 void DDX_Text(CDataExchange* pDX, int id, std::int32_t& value);
@@ -31,12 +23,14 @@ void DDX_Text(CDataExchange* pDX, int id, std::int32_t& value);
 void DDX_Text(CDataExchange* pDX, int id, ByteString& value);
 
 // After a DDX_Text of an unsigned member: when reading, a value outside
-// [minValue, maxValue] (compared unsigned) is refused with 61714 and the
-// bounds; it stays in the member. Nothing happens when writing.
+// [minValue, maxValue] (compared unsigned) is refused with
+// IDS_INTEGER_OUT_OF_RANGE and the bounds; it stays in the member. Nothing
+// happens when writing.
 void DDV_MinMaxUInt(CDataExchange* pDX, std::uint32_t value, std::uint32_t minValue, std::uint32_t maxValue);
 // After a DDX_Text of a string: when reading, more than `limitBytes` bytes
-// are refused with 61716 and the limit. When it passes, and whenever the
-// string is written, the edit's input limit becomes `limitBytes` bytes.
+// are refused with IDS_TEXT_TOO_LONG and the limit. When it passes, and
+// whenever the string is written, the edit's input limit becomes
+// `limitBytes` bytes.
 void DDV_MaxChars(CDataExchange* pDX, const ByteString& value, int limitBytes);
 
 // A check box: read as 1 when checked, 0 otherwise; written as its state

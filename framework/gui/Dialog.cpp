@@ -29,11 +29,6 @@ namespace {
 // Thrown by CDataExchange::Fail, caught by UpdateData.
 struct DataExchangeRefused {};
 
-// Messages of an exchange that failed for a reason of its own.
-constexpr unsigned kNoResourceMessage = 61474;
-constexpr unsigned kNoMemoryMessage = 61475;
-constexpr unsigned kInternalErrorMessage = 61704;
-
 Qt::WindowFlags WindowFlagsFor(std::uint32_t windowStyle)
 {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
@@ -314,11 +309,11 @@ bool CDialog::RunExchange(CDataExchange& exchange)
         FocusRefusedField(exchange.LastControlId());
         return false;
     } catch (const std::bad_alloc&) {
-        failure = kNoMemoryMessage;
+        failure = IDS_NO_MEMORY;
     } catch (const std::system_error&) {
-        failure = kNoResourceMessage;
+        failure = IDS_NO_RESOURCE;
     } catch (const std::exception&) {
-        failure = kInternalErrorMessage;
+        failure = IDS_INTERNAL_ERROR;
     }
     AfxMessageBox(failure, this);
     return false;

@@ -21,8 +21,6 @@ namespace fw {
 
 namespace {
 
-constexpr unsigned kHelpFailedMessage = 61703;
-
 OpenUrlHook& UrlHook()
 {
     static OpenUrlHook hook;
@@ -114,7 +112,7 @@ void CWinApp::WinHelp(unsigned long topic)
         opened = OpenUrl(url);
     }
     if (!opened)
-        AfxMessageBox(kHelpFailedMessage);
+        AfxMessageBox(IDS_HELP_FAILED);
 }
 
 }  // namespace fw

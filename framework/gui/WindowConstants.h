@@ -3,12 +3,9 @@
 // placement flags, control-colour kinds, size types and key codes.
 #pragma once
 
-namespace fw {
+#include "core/StandardIds.h"
 
-// Commands of the standard buttons.
-inline constexpr unsigned IDOK = 1;
-inline constexpr unsigned IDCANCEL = 2;
-inline constexpr unsigned ID_HELP = 57670;
+namespace fw {
 
 // Control notifications: the code of a command-table entry whose id is the
 // control's. UDN_DELTAPOS comes before a spin steps, with the spin's id.
