@@ -96,3 +96,5 @@ e2e_expect_eq "window (left top width height)" "200 150 225 193" "$(e2e_geometry
 e2e_key "$WID" Return
 e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs after Return"
 settings Quit | iconv -f CP932 -t UTF-8 | e2e_expect_ini "$E2E_INI"
+e2e_expect_eq "temporary files left after one good save" 0 \
+  "$(find "$E2E_TMP/app" -name '.yrk.ini.*' | wc -l)"

@@ -242,6 +242,29 @@ TEST(ProfileFile, FailedRenameLeavesNoTemporaryFile)
     EXPECT_EQ(ReadBytes(path + "/keep"), "k");
 }
 
+TEST(ProfileFile, SaveClearsOnlyItsOwnStaleTemporaries)
+{
+    TempDir dir;
+    const std::string path = dir.file("yrk.ini");
+    WriteBytes(path, "[YRK]\n");
+    const std::set<std::string> stale = {".yrk.ini.tmp0", ".yrk.ini.tmp123456"};
+    const std::set<std::string> foreign = {".yrk.ini.tmp", ".yrk.ini.tmp12a", ".yrk.ini.tmp1234567",
+                                           ".other.ini.tmp1", "yrk.ini.tmp1", ".yrk.ini.tmp1.bak"};
+    for (const std::string& name : stale)
+        WriteBytes(dir.file(name), "half a save");
+    for (const std::string& name : foreign)
+        WriteBytes(dir.file(name), "someone else's");
+    ASSERT_EQ(mkdir(dir.file(".yrk.ini.tmp5").c_str(), 0755), 0);
+    ASSERT_EQ(symlink("yrk.ini", dir.file(".yrk.ini.tmp7").c_str()), 0);
+
+    fw::ProfileFile file(path);
+    file.Set("YRK", "SIZE", "TRUE");
+    ASSERT_TRUE(file.Save());
+    std::set<std::string> expected = foreign;
+    expected.insert({"yrk.ini", ".yrk.ini.tmp5", ".yrk.ini.tmp7"});
+    EXPECT_EQ(Entries(dir.path().string()), expected);
+}
+
 TEST(ProfileFile, ParentThatIsAFileFailsCleanly)
 {
     TempDir dir;
