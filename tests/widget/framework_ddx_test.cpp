@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -203,6 +204,44 @@ TEST_F(FrameworkDdx, TypingStopsAtTheByteLimitWithoutSplittingACharacter)
     });
     EXPECT_EQ(typed, QString(33, QLatin1Char('a')) + QLatin1Char('b'));
     EXPECT_EQ(pasted, QStringLiteral("試験試験試験試験試験試験試験試験試"));
+}
+
+// An input method shows its preedit first and then commits the text; only
+// the commit reaches the field's text, and it obeys the limit as typing does.
+TEST_F(FrameworkDdx, InputMethodCommitsStopAtTheByteLimit)
+{
+    struct Case {
+        int before;   // letters already in the field
+        QString preedit, commit, after;
+    };
+    const QString a = QStringLiteral("a");
+    const std::vector<Case> cases = {
+        {0, QStringLiteral("しけん"), QStringLiteral("試験"), QStringLiteral("試験")},
+        {32, QStringLiteral("しけん"), QStringLiteral("試験"), a.repeated(32) + QStringLiteral("試")},
+        {33, QStringLiteral("し"), QStringLiteral("試"), a.repeated(33)},
+        {30, QString(), QStringLiteral("a😀試験"), a.repeated(30) + QStringLiteral("a😀試")},
+        {33, QStringLiteral("한"), QStringLiteral("한"), a.repeated(33) + QStringLiteral("한")},
+    };
+    FieldsDialog dialog;
+    std::vector<QString> results;
+    Run(dialog, [&](FieldsDialog& self) {
+        QLineEdit* title = Edit(self, probe::kTitle);
+        title->setFocus();
+        for (const Case& c : cases) {
+            self.SetDlgItemText(probe::kTitle, std::string(static_cast<std::size_t>(c.before), 'a'));
+            title->end(false);
+            QInputMethodEvent preedit(c.preedit, {});
+            QApplication::sendEvent(title, &preedit);
+            QInputMethodEvent commit;
+            commit.setCommitString(c.commit);
+            QApplication::sendEvent(title, &commit);
+            results.push_back(title->text());
+        }
+        EXPECT_TRUE(self.ReadFields());   // the last case: outside CP932 reads as "?"
+    });
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        EXPECT_EQ(results[i], cases[i].after) << "case " << i;
+    EXPECT_EQ(dialog.title, std::string(33, 'a') + "?");
 }
 
 TEST_F(FrameworkDdx, ProgramTextsAreNotCutAndDeletingPastTheLimitWorks)
