@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "gui/DevicePixels_p.h"
 #include "gui/Fonts_p.h"
 #include "gui/Toolkit_p.h"
 
@@ -49,6 +50,34 @@ QRgb ToQRgb(COLORREF c)
 int DeviceEdge(int logical, qreal ratio)
 {
     return static_cast<int>(std::lround(logical * ratio));
+}
+
+struct ImageArea {
+    int left, top, right, bottom;   // right and bottom exclusive
+};
+
+void FillImagePixels(QImage& image, ImageArea area, COLORREF color)
+{
+    area.left = std::max(area.left, 0);
+    area.top = std::max(area.top, 0);
+    area.right = std::min(area.right, image.width());
+    area.bottom = std::min(area.bottom, image.height());
+    if (area.left >= area.right || area.top >= area.bottom)
+        return;
+    if (IsDirect32Bit(image)) {
+        const QRgb value = ToQRgb(color);
+        for (int y = area.top; y < area.bottom; ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            std::fill(line + area.left, line + area.right, value);
+        }
+        return;
+    }
+    const qreal ratio = image.devicePixelRatio();
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(QRectF(area.left / ratio, area.top / ratio, (area.right - area.left) / ratio,
+                            (area.bottom - area.top) / ratio),
+                     ToQColor(color));
 }
 
 }  // namespace
@@ -116,35 +145,27 @@ void CDC::FillPixels(int left, int top, int right, int bottom, COLORREF color)
     if (!image)
         return;
     const qreal ratio = image->devicePixelRatio();
-    left = DeviceEdge(left, ratio);
-    top = DeviceEdge(top, ratio);
-    right = DeviceEdge(right, ratio);
-    bottom = DeviceEdge(bottom, ratio);
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    right = std::min(right, image->width());
-    bottom = std::min(bottom, image->height());
-    if (left >= right || top >= bottom)
-        return;
-    if (IsDirect32Bit(*image)) {
-        const QRgb value = ToQRgb(color);
-        for (int y = top; y < bottom; ++y) {
-            QRgb* line = reinterpret_cast<QRgb*>(image->scanLine(y));
-            std::fill(line + left, line + right, value);
-        }
-        return;
-    }
-    QPainter painter(image);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(QRectF(left / ratio, top / ratio, (right - left) / ratio, (bottom - top) / ratio), ToQColor(color));
+    FillImagePixels(*image, {DeviceEdge(left, ratio), DeviceEdge(top, ratio), DeviceEdge(right, ratio),
+                             DeviceEdge(bottom, ratio)}, color);
 }
 
-void CDC::PlotPenPoint(int x, int y)
+// A pen point covers its logical pixels along the line, so that the line
+// has no gaps, and exactly the pen's device width across it.
+void CDC::PlotPenPoint(int x, int y, bool steep)
 {
+    QImage* image = ImageOfHandle(m_surface);
+    if (!image)
+        return;
+    const qreal ratio = image->devicePixelRatio();
     const int width = m_pen->Width();
+    const int across = DeviceLineWidth(width, ratio);
     const int x0 = x - (width - 1) / 2;
     const int y0 = y - (width - 1) / 2;
-    FillPixels(x0, y0, x0 + width, y0 + width, m_pen->Color());
+    const int left = DeviceEdge(x0, ratio);
+    const int top = DeviceEdge(y0, ratio);
+    const int right = steep ? left + across : std::max(DeviceEdge(x0 + width, ratio), left + across);
+    const int bottom = steep ? std::max(DeviceEdge(y0 + width, ratio), top + across) : top + across;
+    FillImagePixels(*image, {left, top, right, bottom}, m_pen->Color());
 }
 
 CPoint CDC::MoveTo(int x, int y)
@@ -162,8 +183,9 @@ bool CDC::LineTo(int x, int y)
     const int sx = px < x ? 1 : -1;
     const int sy = py < y ? 1 : -1;
     int err = dx + dy;
+    const bool steep = -dy > dx;
     while (visible && (px != x || py != y)) {
-        PlotPenPoint(px, py);
+        PlotPenPoint(px, py, steep);
         const int twice = 2 * err;
         if (twice >= dy) {
             err += dy;
@@ -192,14 +214,22 @@ bool CDC::Rectangle(int left, int top, int right, int bottom)
             FillPixels(left, top, right - 1, bottom - 1, m_brush->Color());
         return true;
     }
-    const int w = m_pen->Width();
+    QImage* image = ImageOfHandle(m_surface);
+    if (!image)
+        return true;
+    // Each side the pen's width in whole device pixels, inside the outer edge.
+    const qreal ratio = image->devicePixelRatio();
+    const int w = DeviceLineWidth(m_pen->Width(), ratio);
+    const Span columns{DeviceEdge(left, ratio), DeviceEdge(right, ratio)};
+    const Span rows{DeviceEdge(top, ratio), DeviceEdge(bottom, ratio)};
     const COLORREF pen = m_pen->Color();
-    FillPixels(left, top, right, top + w, pen);
-    FillPixels(left, bottom - w, right, bottom, pen);
-    FillPixels(left, top + w, left + w, bottom - w, pen);
-    FillPixels(right - w, top + w, right, bottom - w, pen);
+    FillImagePixels(*image, {columns.begin, rows.begin, columns.end, rows.begin + w}, pen);
+    FillImagePixels(*image, {columns.begin, rows.end - w, columns.end, rows.end}, pen);
+    FillImagePixels(*image, {columns.begin, rows.begin + w, columns.begin + w, rows.end - w}, pen);
+    FillImagePixels(*image, {columns.end - w, rows.begin + w, columns.end, rows.end - w}, pen);
     if (hasBrush)
-        FillPixels(left + w, top + w, right - w, bottom - w, m_brush->Color());
+        FillImagePixels(*image, {columns.begin + w, rows.begin + w, columns.end - w, rows.end - w},
+                        m_brush->Color());
     return true;
 }
 

@@ -176,7 +176,7 @@ private:
     friend class CWnd;
 
     void FillPixels(int left, int top, int right, int bottom, COLORREF color);
-    void PlotPenPoint(int x, int y);
+    void PlotPenPoint(int x, int y, bool steep);
 
     HDC m_surface = nullptr;
     HWND m_showTarget = nullptr;

@@ -2,6 +2,7 @@
 #include "gui/Fonts_p.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHash>
 
 #include <array>
@@ -44,12 +45,20 @@ QStringList FamiliesForUtf8Face(const QString& face)
     return families;
 }
 
+// Unantialiased outlines look like the platform's crisp small fonts at whole
+// scales; at 1.25 or 1.5 their steps come out uneven, so there text is smoothed.
+QFont::StyleStrategy Smoothing()
+{
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    return ratio == std::round(ratio) ? QFont::NoAntialias : QFont::PreferAntialias;
+}
+
 QFont BaseFont(const QStringList& families)
 {
     QFont font;
     if (!families.isEmpty())
         font.setFamilies(families);
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));
+    font.setStyleStrategy(QFont::StyleStrategy(Smoothing() | QFont::PreferMatch));
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }

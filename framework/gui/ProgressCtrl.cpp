@@ -63,31 +63,36 @@ int ProgressWidget::FilledWidth(int innerWidth) const
     return static_cast<int>(innerWidth * done / span);
 }
 
-QRect ProgressWidget::DrawBorders(QPainter& painter) const
+DeviceRect ProgressWidget::DrawBorders(QPainter& painter) const
 {
-    QRect inner = rect();
+    DeviceRect inner(painter, rect());
     if (m_bordered) {
-        FrameRect(painter, inner, QColor(0, 0, 0));
-        inner.adjust(1, 1, -1, -1);
+        inner.Frame(QColor(0, 0, 0));
+        inner = inner.Inset(1);
     }
-    painter.fillRect(inner.left(), inner.top(), inner.width(), 1, palette().color(QPalette::Dark));
-    painter.fillRect(inner.left(), inner.top(), 1, inner.height(), palette().color(QPalette::Dark));
-    painter.fillRect(inner.left(), inner.bottom(), inner.width(), 1, palette().color(QPalette::Light));
-    painter.fillRect(inner.right(), inner.top(), 1, inner.height(), palette().color(QPalette::Light));
-    return inner.adjusted(2, 2, -2, -2);
+    const int w = inner.Width();
+    const int h = inner.Height();
+    const int line = inner.Line();
+    inner.Fill(0, 0, w, line, palette().color(QPalette::Dark));
+    inner.Fill(0, 0, line, h, palette().color(QPalette::Dark));
+    inner.Fill(0, h - line, w, h, palette().color(QPalette::Light));
+    inner.Fill(w - line, 0, w, h, palette().color(QPalette::Light));
+    return inner.Inset(2);
 }
 
 void ProgressWidget::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    const QRect inner = DrawBorders(painter);
+    const DeviceRect pixels = DrawBorders(painter);
+    const int frame = m_bordered ? 3 : 2;
+    const QRect inner = rect().adjusted(frame, frame, -frame, -frame);
     if (inner.width() <= 0 || inner.height() <= 0)
         return;
     const int filledRight = inner.left() + FilledWidth(inner.width());
     const int block = std::max(1, inner.height() * 2 / 3);
     const QColor colour = palette().color(QPalette::Highlight);
-    painter.setClipRect(inner);
+    painter.setClipRect(pixels.Logical());
     for (int x = inner.left(); x < filledRight; x += block + kBlockGap)
         painter.fillRect(x, inner.top(), block, inner.height(), colour);
 }

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include "gui/DevicePixels_p.h"
+
 namespace fw {
 
 class ProgressWidget : public QWidget {
@@ -21,7 +23,7 @@ protected:
 private:
     int Clamped(int position) const;
     int FilledWidth(int innerWidth) const;
-    QRect DrawBorders(QPainter& painter) const;
+    DeviceRect DrawBorders(QPainter& painter) const;
 
     bool m_bordered;
     int m_lower = 0;

@@ -5,6 +5,7 @@
 #include "core/DialogTemplate.h"
 #include "gui/Accessibility_p.h"
 #include "gui/ControlWidgets_p.h"
+#include "gui/DevicePixels_p.h"
 #include "gui/Toolkit_p.h"
 #include "gui/WindowConstants.h"
 
@@ -107,12 +108,14 @@ void SunkenRule::paintEvent(QPaintEvent* /*event*/)
     painter.fillRect(rect(), DialogBackground(*this));
     const QColor shadow = palette().color(QPalette::Dark);
     const QColor light = palette().color(QPalette::Light);
-    const int right = width() - 1;
-    const int bottom = height() - 1;
-    painter.fillRect(0, 0, width(), 1, shadow);
-    painter.fillRect(0, 0, 1, height(), shadow);
-    painter.fillRect(0, bottom, width(), 1, bottom > 0 ? light : shadow);
-    painter.fillRect(right, 1, 1, height() - 1, light);
+    const DeviceRect pixels(painter, rect());
+    const int w = pixels.Width();
+    const int h = pixels.Height();
+    const int line = pixels.Line();
+    pixels.Fill(0, 0, w, line, shadow);
+    pixels.Fill(0, 0, line, h, shadow);
+    pixels.Fill(0, h - line, w, h, h > line ? light : shadow);
+    pixels.Fill(w - line, line, w, h, light);
 }
 
 IconStatic::IconStatic(const QPixmap& icon, QWidget* parent) : QWidget(parent), m_icon(icon)

@@ -3,6 +3,8 @@
 
 #include <QGuiApplication>
 
+#include "gui/DevicePixels_p.h"
+
 namespace fw {
 
 QString ToQString(const ByteString& text)
@@ -19,10 +21,7 @@ ByteString FromQString(const QString& text)
 
 void FrameRect(QPainter& painter, const QRect& rect, const QColor& colour)
 {
-    painter.fillRect(rect.left(), rect.top(), rect.width(), 1, colour);
-    painter.fillRect(rect.left(), rect.bottom(), rect.width(), 1, colour);
-    painter.fillRect(rect.left(), rect.top(), 1, rect.height(), colour);
-    painter.fillRect(rect.right(), rect.top(), 1, rect.height(), colour);
+    DeviceRect(painter, rect).Frame(colour);
 }
 
 void RaiseWindow(QWidget& window)

@@ -37,9 +37,8 @@ inline COLORREF FromQColor(const QColor& c)
     return RGB(c.red(), c.green(), c.blue());
 }
 
-// A one-pixel frame just inside `rect`, filled rather than stroked so that
-// it stays whole logical pixels on a high-DPI screen (a stroked 1-pixel
-// pen there straddles the edge).
+// A one-pixel frame just inside `rect`, the same whole number of device
+// pixels on every side at any scale.
 void FrameRect(QPainter& painter, const QRect& rect, const QColor& colour);
 
 // Brings a top-level window to the front where the platform can (the

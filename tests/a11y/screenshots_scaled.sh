@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
-# Pictures of every window on a screen scaled by 2 (QT_SCALE_FACTOR=2), for
-# the documentation beside the scale-1 ones, on 1999-06-01 with the count to
-# the next exam shown and no window manager:
-#   tests/a11y/screenshots_x2.sh build/<dir>/app/yoruka [output folder]
-# Writes main-short-x2.png, main-tall-x2.png, setup-x2.png, daycount-x2.png
-# and about-x2.png. Not a test: it checks nothing but that each window comes up.
+# Pictures of every window on a scaled screen (QT_SCALE_FACTOR, 2 unless
+# given), for the documentation beside the scale-1 ones, on 1999-06-01 with
+# the count to the next exam shown and no window manager:
+#   tests/a11y/screenshots_scaled.sh build/<dir>/app/yoruka [factor] [output folder]
+# Writes main-short-xF.png, main-tall-xF.png, setup-xF.png, daycount-xF.png
+# and about-xF.png for the factor F. Not a test: it checks nothing but that
+# each window comes up.
 . "$(dirname "$0")/../e2e/lib.sh"
+FACTOR=${2:-2}
 out=$(cd "$(dirname "$0")/../.." && pwd)/docs/screenshots
-[ $# -ge 2 ] && out=$2
-E2E_NAME=screenshots-x2
+[ $# -ge 3 ] && out=$3
+E2E_NAME=screenshots-x$FACTOR
 e2e_init "$1"
 mkdir -p "$out"
 # 1024 x 768 logical pixels, as the scale-1 pictures have.
-xsession_start "" 2048x1536
-export QT_SCALE_FACTOR=2
+xsession_start "" "$(awk -v f="$FACTOR" 'BEGIN { printf "%dx%d", 1024 * f, 768 * f }')"
+export QT_SCALE_FACTOR=$FACTOR
 
 write_ini() {
   e2e_write_ini "$E2E_INI" <<EOF_INI
@@ -41,8 +43,8 @@ window_titled() {
 }
 
 shoot() {
-  import -window "$1" "$out/$2-x2.png"
-  echo "$out/$2-x2.png: $(identify -format '%wx%h' "$out/$2-x2.png")"
+  import -window "$1" "$out/$2-x$FACTOR.png"
+  echo "$out/$2-x$FACTOR.png: $(identify -format '%wx%h' "$out/$2-x$FACTOR.png")"
 }
 
 # shoot_dialog DOWNS TITLE NAME: the context menu's item reached with DOWNS

@@ -38,7 +38,7 @@ void SaveGrabs(const std::string& dir)
     window.DoModal();
 }
 
-std::map<std::string, QImage> GrabsAtScale(int scale)
+std::map<std::string, QImage> GrabsAtScale(qreal scale)
 {
     TempDir dir;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -71,6 +71,41 @@ TEST(HiDpiMainWindow, DrawnAreasAreTheScaleOnePictureDoubled)
     ASSERT_FALSE(text.isEmpty()) << "no days-left text at scale 1";
     EXPECT_EQ(DoubledDifferences(one["days-left"], two["days-left"], text), "") << "the frame and the area";
     EXPECT_GT(MixedBlocks(two["days-left"], text), 20) << "the text is blocky: drawn at scale 1 and doubled";
+}
+
+// How many pixels from each edge, along the middle row and column, have
+// the colour of the edge's middle pixel: left, top, right, bottom.
+std::string EdgeWidths(const QImage& image)
+{
+    const int midX = image.width() / 2;
+    const int midY = image.height() / 2;
+    const auto run = [&image](int x, int y, int dx, int dy) {
+        const QRgb edge = image.pixel(x, y);
+        int n = 0;
+        while (image.valid(x, y) && image.pixel(x, y) == edge) {
+            ++n;
+            x += dx;
+            y += dy;
+        }
+        return std::to_string(n);
+    };
+    return run(0, midY, 1, 0) + " " + run(midX, 0, 0, 1) + " " + run(image.width() - 1, midY, -1, 0) + " "
+           + run(midX, image.height() - 1, 0, -1);
+}
+
+// At 1.25 and 1.5 a logical pixel is no whole number of device pixels; the
+// frames must still be alike on all four sides.
+TEST(HiDpiMainWindow, FramesAreEvenAtFractionalScales)
+{
+    if (const char* dir = std::getenv(kGrabDir))
+        return SaveGrabs(dir);
+    for (const auto& [scale, line] : {std::pair{1.25, "1"}, std::pair{1.5, "2"}}) {
+        std::map<std::string, QImage> grabs = GrabsAtScale(scale);
+        for (const char* area : {"days-left", "graph"}) {
+            const std::string even = std::string(line) + " " + line + " " + line + " " + line;
+            EXPECT_EQ(EdgeWidths(grabs[area]), even) << area << " at scale " << scale;
+        }
+    }
 }
 
 }  // namespace
