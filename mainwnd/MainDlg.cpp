@@ -39,7 +39,16 @@ void CMainDlg::LoadSettings()
 
 void CMainDlg::SaveSettings(const char* reason)
 {
+    ::SaveSettings(settings, SettingsFilePath(), reason, CurrentPosition());
+}
+
+// Where the window's outer rectangle stands; nothing where the platform
+// cannot tell, so that a save keeps the stored position.
+std::optional<WindowPos> CMainDlg::CurrentPosition() const
+{
+    if (!fw::CanKnowWindowPosition())
+        return std::nullopt;
     fw::CRect window;
     GetWindowRect(&window);
-    ::SaveSettings(settings, SettingsFilePath(), reason, {window.left, window.top});
+    return WindowPos{window.left, window.top};
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -65,6 +66,7 @@ private:
     std::string SettingsFilePath() const;
     void LoadSettings();
     void SaveSettings(const char* reason);
+    std::optional<WindowPos> CurrentPosition() const;
     ScheduleDates Dates() const;
 
     ScheduleSettings settings;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "gui/LauncherEntry.h"
 #include "mainwnd/DisplayTexts.h"
 #include "mainwnd/MainDlg.h"
 #include "res/Resources.h"
@@ -38,6 +39,16 @@ fw::ByteString GraphInWords(std::int32_t elapsed, std::int32_t wholeDays)
         words += " (" + std::to_string(share) + "%)";
     }
     return words;
+}
+
+// The days left as the badge of the program's icon, for docks and task
+// managers that show no window titles; none once the exam is past.
+void ShowDaysLeftOnLauncher(std::int32_t daysLeft)
+{
+    if (daysLeft >= 0)
+        fw::ShowLauncherCount(daysLeft);
+    else
+        fw::HideLauncherCount();
 }
 
 }  // namespace
@@ -89,6 +100,7 @@ void CMainDlg::DrawDaysLeft()
     dc->DrawText(text, &rect, fw::DT_CENTER | fw::DT_VCENTER | fw::DT_SINGLELINE);
     area->SetAccessibleText(text);
     m_daysLeftShown = figures.daysLeft;
+    ShowDaysLeftOnLauncher(m_daysLeftShown);
 
     dc->SelectObject(oldFont);
     font.DeleteObject();

@@ -80,9 +80,8 @@ void CMainDlg::OnSysCommand(unsigned id, long lParam)
     case fw::SC_MAXIMIZE:
         return;   // the window is never maximised
     case fw::SC_MINIMIZE: {
-        fw::CRect window;
-        GetWindowRect(&window);
-        if (window.left != settings.windowPos.left || window.top != settings.windowPos.top)
+        const std::optional<WindowPos> window = CurrentPosition();
+        if (window && (window->left != settings.windowPos.left || window->top != settings.windowPos.top))
             SaveSettings("SysCommand");
         break;
     }

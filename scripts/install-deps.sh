@@ -5,13 +5,14 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-wayland
   libgtest-dev libgmock-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth xdotool x11-utils wmctrl openbox faketime x11-apps imagemagick
   clang libclang-rt-14-dev valgrind
   desktop-file-utils appstream dpkg-dev
   at-spi2-core python3-pyatspi dbus-daemon dbus-bin
+  weston
 )
 
 missing=()

@@ -59,7 +59,7 @@ void LoadSettings(ScheduleSettings& settings, const std::string& path,
 }
 
 bool SaveSettings(ScheduleSettings& settings, const std::string& path,
-                  std::string_view reason, WindowPos currentPos)
+                  std::string_view reason, std::optional<WindowPos> currentPos)
 {
     using namespace settings_values;
     fw::ProfileFile file(fw::ResolveProfilePath(path));
@@ -69,8 +69,10 @@ bool SaveSettings(ScheduleSettings& settings, const std::string& path,
     file.Set(kSection, "NEXAM", FormatDate(settings.nextExamDate));
     file.Set(kSection, "SIZE", FormatSwitch(settings.showGraph));
     file.Set(kSection, "SHOWNEXTEXAM", FormatSwitch(settings.showNextExam));
-    file.Set(kSection, "POS", std::to_string(currentPos.left) + ' ' + std::to_string(currentPos.top));
+    if (currentPos) {
+        file.Set(kSection, "POS", std::to_string(currentPos->left) + ' ' + std::to_string(currentPos->top));
+        settings.windowPos = *currentPos;
+    }
     file.Set(kSection, "CALLBY", reason);
-    settings.windowPos = currentPos;
     return file.Save();
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,7 +29,14 @@ void LoadSettings(ScheduleSettings& settings, const std::string& path,
 
 // Writes all eight keys in their order, with `currentPos` as POS and
 // `reason` as CALLBY, in one atomic replacement of the file; `windowPos`
-// takes `currentPos`. Returns whether the file was written (the program
-// itself ignores it: a failed save leaves the old file whole).
+// takes `currentPos`. Without a current position (the platform cannot tell
+// where the window is) POS and `windowPos` keep what they hold. Returns
+// whether the file was written (the program itself ignores it: a failed
+// save leaves the old file whole).
 bool SaveSettings(ScheduleSettings& settings, const std::string& path,
-                  std::string_view reason, WindowPos currentPos);
+                  std::string_view reason, std::optional<WindowPos> currentPos);
+inline bool SaveSettings(ScheduleSettings& settings, const std::string& path,
+                         std::string_view reason, WindowPos currentPos)
+{
+    return SaveSettings(settings, path, reason, std::optional<WindowPos>(currentPos));
+}

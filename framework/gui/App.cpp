@@ -2,11 +2,13 @@
 #include "gui/App.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 
 #include <memory>
 #include <string>
 
 #include "core/CommandLine.h"
+#include "core/DisplayPlatform.h"
 #include "core/DialogTemplate.h"
 #include "core/StandardIds.h"
 #include "gui/Accessibility_p.h"
@@ -21,13 +23,27 @@ CWinApp* g_app = nullptr;
 std::string g_programName = "yoruka";
 std::unique_ptr<QApplication> g_ownApplication;
 
+// Natively on Wayland the window cannot be placed, raised or asked where it
+// is; the program already does without those there, so Qt need not say so.
+// A user's QT_LOGGING_RULES still overrides this.
+void QuietenWaylandLimits()
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.wayland.warning=false"));
+}
+
 void StartQApplication()
 {
-    // Qt sees only the program's name: arguments never reach it, since any
-    // argument ends the program before a window opens.
+    // Qt sees only the program's name and the display platform chosen for
+    // it: the user's arguments never reach it, since any argument ends the
+    // program before a window opens. The choice goes in as an argument, not
+    // into the environment, so that programs started from here (the help's
+    // browser) choose for themselves.
     static std::string name = g_programName;
-    static int argc = 1;
-    static char* argv[] = {name.data(), nullptr};
+    static std::string platformOption = "-platform";
+    static std::string platform = ChooseDisplayPlatform();
+    static int argc = platform.empty() ? 1 : 3;
+    static char* argv[] = {name.data(), platformOption.data(), platform.data(), nullptr};
+    QuietenWaylandLimits();
     g_ownApplication = std::make_unique<QApplication>(argc, argv);
 }
 

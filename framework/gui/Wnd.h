@@ -185,6 +185,11 @@ inline const CWnd* const wndTop = nullptr;
 CRect GetDesktopRect();
 CRect GetWorkArea();
 
+// Whether GetWindowRect tells where a top-level window stands on the screen.
+// A native Wayland session tells a window neither its place nor lets it
+// choose one; there a window's own idea of its position is not to be kept.
+bool CanKnowWindowPosition();
+
 // An icon of the program's resources, or null.
 HICON LoadIconResource(int id);
 

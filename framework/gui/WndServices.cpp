@@ -111,6 +111,12 @@ CRect GetWorkArea()
     return screen ? FromQRect(screen->availableGeometry()) : CRect{};
 }
 
+bool CanKnowWindowPosition()
+{
+    EnsureToolkit();
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 CPaintDC::CPaintDC(CWnd* /*wnd*/) {}
 
 CPaintDC::~CPaintDC() = default;

@@ -7,6 +7,10 @@
 # Needs: xvfb, xdotool, x11-utils (xwininfo, xprop, xev), wmctrl and openbox
 # for the window-manager roads, faketime, imagemagick, iconv.
 #
+# E2E_WITH_WAYLAND=1 runs a test as on a Wayland desktop with XWayland: a
+# headless Wayland compositor (weston, with qt6-wayland) beside the X display,
+# both WAYLAND_DISPLAY and DISPLAY set, and the platform left to the program.
+#
 # For a failing test: E2E_KEEP=1 keeps its directory (the program's output is
 # in run*.log there); E2E_QTLOG='qt.qpa.events*=true' turns on Qt's logging.
 
@@ -20,6 +24,7 @@ E2E_ARTIFACTS=$PWD
 E2E_TMP=""
 E2E_PIDS=()
 E2E_XEV_PID=""
+E2E_WESTON_PID=""
 E2E_RUNS=0
 E2E_PID=""
 E2E_LOG=""
@@ -84,8 +89,49 @@ e2e_init() {
   E2E_INI="$E2E_TMP/app/yrk.ini"
   export XDG_CONFIG_HOME="$E2E_TMP/config" XDG_RUNTIME_DIR="$E2E_TMP/runtime"
   # A developer's own desktop must not take part: no real session manager, no
-  # Wayland, always the X display of the test.
-  unset SESSION_MANAGER WAYLAND_DISPLAY
+  # Wayland but the test's own, always the X display of the test.
+  unset SESSION_MANAGER WAYLAND_DISPLAY QT_QPA_PLATFORM
+  # The display platform the program is started with; empty leaves the
+  # choice to the program.
+  E2E_PLATFORM=xcb
+  if [ -n "${E2E_WITH_WAYLAND:-}" ]; then
+    E2E_PLATFORM=""
+    e2e_weston_start
+  fi
+}
+
+# e2e_weston_start: a headless Wayland compositor of the test's own, without
+# any X server; exports WAYLAND_DISPLAY. Skips the test where weston or Qt's
+# Wayland platform is missing.
+e2e_weston_start() {
+  local socket=wayland-e2e i
+  command -v weston >/dev/null || { echo "SKIP: weston is not installed" >&2; exit 77; }
+  ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
+    { echo "SKIP: qt6-wayland is not installed" >&2; exit 77; }
+  env -u DISPLAY weston --backend=headless-backend.so --no-config --idle-time=0 --debug \
+      --socket="$socket" >"$E2E_TMP/weston.log" 2>&1 </dev/null &
+  E2E_WESTON_PID=$!
+  for i in $(seq 200); do
+    [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
+    sleep 0.05
+  done
+  [ -S "$XDG_RUNTIME_DIR/$socket" ] || e2e_fail "weston did not start (see $E2E_TMP/weston.log)"
+  export WAYLAND_DISPLAY=$socket
+}
+
+# e2e_wayland_window TITLE SECONDS: waits until the started program shows a
+# top-level window with that title on the test's Wayland compositor.
+e2e_wayland_window() {
+  local title=$1 limit_ms=$(( $2 * 1000 )) start
+  start=$(e2e_ms)
+  for (( ;; )); do
+    timeout 5 weston-debug scene-graph 2>/dev/null >"$E2E_TMP/scene.txt" || true
+    grep -q "PID $E2E_PID, .*top-level window '$title'" "$E2E_TMP/scene.txt" && return 0
+    [ $(( $(e2e_ms) - start )) -lt "$limit_ms" ] || break
+    sleep 0.2
+  done
+  cat "$E2E_TMP/scene.txt" >&2
+  e2e_fail "no Wayland window '$title' within $2 s"
 }
 
 e2e_cleanup() {
@@ -102,6 +148,10 @@ e2e_cleanup() {
     wait "$E2E_XEV_PID" 2>/dev/null || true
   fi
   xsession_stop
+  if [ -n "$E2E_WESTON_PID" ]; then
+    kill "$E2E_WESTON_PID" 2>/dev/null || true
+    wait "$E2E_WESTON_PID" 2>/dev/null || true
+  fi
   [ -n "$E2E_TMP" ] && [ -z "${E2E_KEEP:-}" ] && rm -rf "$E2E_TMP"
   [ -n "$E2E_TMP" ] && [ -n "${E2E_KEEP:-}" ] && echo "kept: $E2E_TMP"
   exit "$status"
@@ -126,7 +176,8 @@ e2e_start() {
   E2E_RUNS=$((E2E_RUNS + 1))
   E2E_LOG="$E2E_TMP/run$E2E_RUNS.log"
   env LD_PRELOAD="$E2E_FAKETIME" FAKETIME="$E2E_NOW" FAKETIME_DONT_FAKE_MONOTONIC=1 NO_FAKE_STAT=1 \
-      ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 QT_QPA_PLATFORM=xcb ${E2E_QTLOG:+QT_LOGGING_RULES="$E2E_QTLOG"} \
+      ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 ${E2E_PLATFORM:+QT_QPA_PLATFORM=$E2E_PLATFORM} \
+      ${E2E_QTLOG:+QT_LOGGING_RULES="$E2E_QTLOG"} \
       "$program" "$@" >"$E2E_LOG" 2>&1 &
   E2E_PID=$!
   E2E_PIDS+=("$E2E_PID")

@@ -174,6 +174,31 @@ TEST_F(SettingsFileTest, LaterSaveWinsAndOtherLinesStay)
     EXPECT_EQ(s.windowPos.top, 40);
 }
 
+TEST_F(SettingsFileTest, ASaveWithoutAPositionKeepsTheStoredOne)
+{
+    struct Case {
+        const char* file;
+        const char* posLineAfter;   // nullptr: still no POS line
+    };
+    const Case cases[] = {
+        {"[YRK]\nPOS=120 80\nCALLBY=Dialog\n", "POS=120 80\n"},
+        {"[YRK]\nSIZE=TRUE\n", nullptr},
+    };
+    for (const Case& c : cases) {
+        ScheduleSettings s = LoadFrom(c.file);
+        const WindowPos loaded = s.windowPos;
+        ASSERT_TRUE(SaveSettings(s, path, "EndSession", std::nullopt));
+        const std::string after = ReadBytes(path);
+        if (c.posLineAfter)
+            EXPECT_NE(after.find(c.posLineAfter), std::string::npos) << after;
+        else
+            EXPECT_EQ(after.find("POS="), std::string::npos) << after;
+        EXPECT_NE(after.find("CALLBY=EndSession\n"), std::string::npos) << after;
+        EXPECT_EQ(s.windowPos.left, loaded.left);
+        EXPECT_EQ(s.windowPos.top, loaded.top);
+    }
+}
+
 TEST_F(SettingsFileTest, DamagedFilesNeverCrashAndGiveDefaultsWhereUnreadable)
 {
     const std::vector<std::string> damaged = {
