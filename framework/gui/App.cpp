@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "core/AppIdentity.h"
 #include "core/CommandLine.h"
 #include "core/DialogTemplate.h"
 #include "core/StandardIds.h"
@@ -18,14 +19,14 @@ namespace fw {
 namespace {
 
 CWinApp* g_app = nullptr;
-std::string g_programName = "yoruka";
+std::string g_programName;
 std::unique_ptr<QApplication> g_ownApplication;
 
 void StartQApplication()
 {
     // Qt sees only the program's name: arguments never reach it, since any
     // argument ends the program before a window opens.
-    static std::string name = g_programName;
+    static std::string name = g_programName.empty() ? TheAppIdentity().name : g_programName;
     static int argc = 1;
     static char* argv[] = {name.data(), nullptr};
     g_ownApplication = std::make_unique<QApplication>(argc, argv);
@@ -67,7 +68,7 @@ CWnd* AfxGetMainWnd()
 int AfxWinMain(CWinApp& app, int argc, char** argv)
 {
     const char* argv0 = argc > 0 && argv[0] ? argv[0] : "";
-    g_programName = argv0[0] ? argv0 : "yoruka";
+    g_programName = argv0[0] ? argv0 : TheAppIdentity().name;
     const std::string programFile = ProgramFilePath(argv0);
     app.m_programPath = argv0;
     app.m_programFile = programFile;
