@@ -10,5 +10,6 @@ inline fw::AppIdentity ProgramIdentity()
         .name = "yoruka",
         .configFolder = "yoruka",
         .helpFile = "yoruka.html",
+        .desktopId = "io.github.yoruka.Yoruka",
     };
 }

@@ -11,6 +11,7 @@ struct AppIdentity {
     std::string name;           // the program's name: the toolkit's argv[0] and <prefix>/share/<name>/
     std::string configFolder;   // the per-user configuration folder under $XDG_CONFIG_HOME
     std::string helpFile;       // the installed help file's name in <prefix>/share/<name>/
+    std::string desktopId;      // the desktop file's name without ".desktop" (the application id)
 };
 
 // Stores the identity; call it before anything else of the framework.

@@ -12,6 +12,7 @@
 #include "core/StandardIds.h"
 #include "gui/Accessibility_p.h"
 #include "gui/Fonts_p.h"
+#include "gui/Identity_p.h"
 #include "gui/ModalRuns_p.h"
 
 namespace fw {
@@ -91,6 +92,7 @@ void EnsureToolkit()
     if (!QApplication::instance())
         StartQApplication();
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallAppIdentity();
     InstallFaceSubstitutions();
     InstallAccessibility();
     InstallSessionEndHandlers();
