@@ -11,5 +11,6 @@ inline fw::AppIdentity ProgramIdentity()
         .configFolder = "yoruka",
         .helpFile = "yoruka.html",
         .desktopId = "io.github.yoruka.Yoruka",
+        .language = "ja",
     };
 }

@@ -12,6 +12,7 @@ struct AppIdentity {
     std::string configFolder;   // the per-user configuration folder under $XDG_CONFIG_HOME
     std::string helpFile;       // the installed help file's name in <prefix>/share/<name>/
     std::string desktopId;      // the desktop file's name without ".desktop" (the application id)
+    std::string language;       // the user interface's language ("ja"): the toolkit's own texts follow it
 };
 
 // Stores the identity; call it before anything else of the framework.

@@ -4,7 +4,9 @@
 namespace fw {
 
 // Tells the toolkit the program's desktop file name, so that compositors and
-// docks match its windows with their menu entry. Needs the toolkit; call once.
+// docks match its windows with their menu entry, and loads the toolkit's own
+// texts (edit menus, standard buttons) in the program's language. Needs the
+// toolkit; call once.
 void InstallAppIdentity();
 
 }  // namespace fw
