@@ -128,6 +128,11 @@ check "help's links reach their anchors${broken:+ (broken:$broken)}" test -z "$b
 
 # --- the menu entry --------------------------------------------------------------------
 desktop=$prefix/share/applications/io.github.yoruka.Yoruka.desktop
+# The help and the README tell how to start at log-in by copying this entry.
+for doc in "$html" "$here/../README.md"; do
+  check "$(basename "$doc") names the entry to copy into ~/.config/autostart/" \
+    grep -q "cp /usr/share/applications/$(basename "$desktop") ~/.config/autostart/" "$doc"
+done
 key() { grep -E "^$1=" "$desktop" | head -n 1 | cut -d= -f2-; }
 check "desktop entry: Exec=yoruka, with no argument" test "$(key Exec)" = yoruka
 check "desktop entry: Name=ヨルカ" test "$(key Name)" = ヨルカ
