@@ -1,3 +1,4 @@
+#include "app/Identity.h"
 #include "app/MainApp.h"
 #include "res/Resources.h"
 
@@ -7,6 +8,7 @@ CMainApp theApp;
 
 int main(int argc, char** argv)
 {
+    fw::SetAppIdentity(ProgramIdentity());
     fw::SetResources(&ProgramResources());
     return fw::AfxWinMain(theApp, argc, argv);
 }

@@ -36,19 +36,7 @@ done
 say() { echo "bench: $*" >&2; }
 
 # ------------------------------------------------------------ what it needs
-bash scripts/install-deps.sh >&2
-extras=(libx11-dev libxdamage-dev python3 valgrind)
-missing=()
-for p in "${extras[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  say "installing ${missing[*]}"
-  $sudo apt-get update >&2
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}" >&2
-fi
+bash scripts/install-deps.sh run display bench >&2
 
 # ------------------------------------------------------------------- builds
 build=$root/build/bench

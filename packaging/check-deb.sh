@@ -33,7 +33,7 @@ echo "     $deb"
 field() { dpkg-deb -f "$deb" "$1"; }
 check "Package: yoruka" test "$(field Package)" = yoruka
 depends=$(field Depends)
-for dep in fonts-ipafont-gothic fonts-ipafont-mincho libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
+for dep in fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
   check "Depends names $dep" bash -c '[[ ", $1," == *", $2"[\ ,]* ]]' _ "$depends" "$dep"
 done
 check "Section: education" test "$(field Section)" = education

@@ -52,7 +52,7 @@ metainfo=share/metainfo/io.github.yoruka.Yoruka.metainfo.xml
 expected=(
   bin/yoruka
   share/yoruka/yoruka.html
-  share/applications/yoruka.desktop
+  share/applications/io.github.yoruka.Yoruka.desktop
   "$metainfo"
   share/doc/yoruka/copyright
   share/icons/hicolor/scalable/apps/yoruka.svg
@@ -127,7 +127,12 @@ done
 check "help's links reach their anchors${broken:+ (broken:$broken)}" test -z "$broken"
 
 # --- the menu entry --------------------------------------------------------------------
-desktop=$prefix/share/applications/yoruka.desktop
+desktop=$prefix/share/applications/io.github.yoruka.Yoruka.desktop
+# The help and the README tell how to start at log-in by copying this entry.
+for doc in "$html" "$here/../README.md"; do
+  check "$(basename "$doc") names the entry to copy into ~/.config/autostart/" \
+    grep -q "cp /usr/share/applications/$(basename "$desktop") ~/.config/autostart/" "$doc"
+done
 key() { grep -E "^$1=" "$desktop" | head -n 1 | cut -d= -f2-; }
 check "desktop entry: Exec=yoruka, with no argument" test "$(key Exec)" = yoruka
 check "desktop entry: Name=ヨルカ" test "$(key Name)" = ヨルカ
@@ -150,8 +155,20 @@ check "metainfo: id matches its file name" test "$(tag id).metainfo.xml" = "$(ba
 check "metainfo: launchable is the installed desktop entry" test -f "$prefix/share/applications/$(tag launchable)"
 check "metainfo: provides the installed binary" test -x "$prefix/bin/$(tag binary)"
 check "metainfo: names the program in Japanese" grep -q '<name xml:lang="ja">ヨルカ</name>' "$meta"
+# Docks and compositors match a window to its entry by this one id.
+check "desktop entry: its name is the metainfo id" test "$(tag id).desktop" = "$(basename "$desktop")"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+check "metainfo: the newest release is this version ($version)" \
+  bash -c 'grep -o "<release [^>]*>" "$1" | head -n 1 | grep -q "version=\"$2\""' _ "$meta" "$version"
+# Every screenshot that software centres show is one of ours, at its size.
+while read -r width height file; do
+  local_shot=$here/../docs/screenshots/$file
+  got=$( [ -f "$local_shot" ] && png_size "$local_shot")
+  check "metainfo: screenshot $file is docs/screenshots/$file, ${width}x${height}" test "$got" = "${width}x${height}"
+done < <(sed -n 's:.*<image [^>]*width="\([0-9]*\)" height="\([0-9]*\)">[^<]*/\([^/<]*\)</image>.*:\1 \2 \3:p' "$meta")
+check "metainfo: has screenshots" grep -q '<screenshot type="default">' "$meta"
 if command -v appstreamcli >/dev/null; then
-  check "appstreamcli validate" bash -c 'out=$(appstreamcli validate --no-net "$1" 2>&1); rc=$?; [ $rc -eq 0 ] || echo "$out" | sed "s/^/     /"; [ $rc -eq 0 ]' _ "$meta"
+  check "appstreamcli validate --pedantic" bash -c 'out=$(appstreamcli validate --pedantic --no-net "$1" 2>&1); rc=$?; [ $rc -eq 0 ] || echo "$out" | sed "s/^/     /"; [ $rc -eq 0 ]' _ "$meta"
 else
   echo "skip appstreamcli validate (Debian package appstream)"
 fi

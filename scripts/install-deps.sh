@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need.
-# Does nothing when they are all present already.
+# Installs the Debian 12 packages of the named lists in scripts/deps/ (one
+# package a line, "#" starts a comment). Does nothing when they are all
+# present already.
+#
+#   scripts/install-deps.sh LIST...     e.g. "run", or "run display test"
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 
-packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev qt6-wayland
-  libgtest-dev libgmock-dev
-  fonts-ipafont-gothic fonts-ipafont-mincho
-  xvfb xauth xdotool x11-utils wmctrl openbox faketime x11-apps imagemagick
-  clang libclang-rt-14-dev valgrind
-  desktop-file-utils appstream dpkg-dev
-  at-spi2-core python3-pyatspi dbus-daemon dbus-bin
-  weston
-)
+[ $# -gt 0 ] || { echo "usage: $0 LIST... (lists: $(cd "$here/deps" && ls *.txt | sed 's/\.txt$//' | xargs))" >&2; exit 64; }
+
+packages=()
+for list in "$@"; do
+  file=$here/deps/$list.txt
+  [ -f "$file" ] || { echo "install-deps: no list $file" >&2; exit 64; }
+  while read -r p; do packages+=("$p"); done < <(sed 's/#.*//' "$file" | xargs -n 1)
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh run
 
 build=build/release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DYRK_TESTS=OFF >/dev/null
@@ -15,6 +15,7 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$build/app/yoruka"
 fi
 
+bash scripts/install-deps.sh display
 . tests/e2e/xsession.sh
 shot="$PWD/$build/yoruka-screenshot.png"
 xsession_start

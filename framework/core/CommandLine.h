@@ -15,7 +15,7 @@ namespace fw {
 ByteString CommandTail(int argc, char** argv);
 
 // The program file's base name without its extension, as file-system bytes
-// (UTF-8): "/usr/bin/yoruka" and "/x/yoruka.bin" both give "yoruka". Only a
+// (UTF-8): "/usr/bin/prog" and "/x/prog.bin" both give "prog". Only a
 // dot inside the base name starts an extension, and a leading dot does not.
 std::string ExeName(std::string_view programPath);
 

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "core/AppIdentity.h"
+
 namespace fw {
 
 namespace {
@@ -37,13 +39,14 @@ bool IsDirectory(const std::string& path)
 
 std::string UserConfigDir()
 {
+    const std::string& folder = TheAppIdentity().configFolder;
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     if (xdg != nullptr && xdg[0] == '/')
-        return std::string(xdg) + "/yoruka";
+        return std::string(xdg) + "/" + folder;
     const std::string home = HomeDir();
     if (home.empty())
         return ".";
-    return home + "/.config/yoruka";
+    return home + "/.config/" + folder;
 }
 
 bool MakeDirectories(const std::string& dir)

@@ -5,9 +5,10 @@
 
 namespace fw {
 
-// "$XDG_CONFIG_HOME/yoruka", or "~/.config/yoruka" when that is unset, empty
+// "$XDG_CONFIG_HOME/<folder>", or "~/.config/<folder>" when that is unset, empty
 // or relative (as the XDG rules say); the home directory comes from $HOME,
 // else from the password database. "." as a last resort without a home.
+// <folder> is the configuration folder of the program's AppIdentity.
 std::string UserConfigDir();
 
 // Creates `dir` and any missing parent with mode 0700 (mkdir -p). True when

@@ -7,12 +7,14 @@
 #include <memory>
 #include <string>
 
+#include "core/AppIdentity.h"
 #include "core/CommandLine.h"
 #include "core/DisplayPlatform.h"
 #include "core/DialogTemplate.h"
 #include "core/StandardIds.h"
 #include "gui/Accessibility_p.h"
 #include "gui/Fonts_p.h"
+#include "gui/Identity_p.h"
 #include "gui/ModalRuns_p.h"
 
 namespace fw {
@@ -20,7 +22,7 @@ namespace fw {
 namespace {
 
 CWinApp* g_app = nullptr;
-std::string g_programName = "yoruka";
+std::string g_programName;
 std::unique_ptr<QApplication> g_ownApplication;
 
 // Natively on Wayland the window cannot be placed, raised or asked where it
@@ -38,7 +40,7 @@ void StartQApplication()
     // program before a window opens. The choice goes in as an argument, not
     // into the environment, so that programs started from here (the help's
     // browser) choose for themselves.
-    static std::string name = g_programName;
+    static std::string name = g_programName.empty() ? TheAppIdentity().name : g_programName;
     static std::string platformOption = "-platform";
     static std::string platform = ChooseDisplayPlatform();
     static int argc = platform.empty() ? 1 : 3;
@@ -83,7 +85,7 @@ CWnd* AfxGetMainWnd()
 int AfxWinMain(CWinApp& app, int argc, char** argv)
 {
     const char* argv0 = argc > 0 && argv[0] ? argv[0] : "";
-    g_programName = argv0[0] ? argv0 : "yoruka";
+    g_programName = argv0[0] ? argv0 : TheAppIdentity().name;
     const std::string programFile = ProgramFilePath(argv0);
     app.m_programPath = argv0;
     app.m_programFile = programFile;
@@ -106,6 +108,7 @@ void EnsureToolkit()
     if (!QApplication::instance())
         StartQApplication();
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallAppIdentity();
     InstallFaceSubstitutions();
     InstallAccessibility();
     InstallSessionEndHandlers();

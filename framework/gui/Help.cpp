@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/AppIdentity.h"
 #include "core/CommandLine.h"
 #include "gui/App.h"
 #include "gui/Dialog.h"
@@ -79,9 +80,10 @@ std::string FindHelpFile(std::string_view programFile)
     const std::filesystem::path beside = std::filesystem::path(program).replace_extension(".html");
     if (IsFile(beside))
         return beside.string();
-    // An installed program: <prefix>/bin/yoruka with <prefix>/share/yoruka/.
+    // An installed program: <prefix>/bin/<name> with <prefix>/share/<name>/.
+    const AppIdentity& identity = TheAppIdentity();
     const std::filesystem::path installed =
-        (program.parent_path() / ".." / "share" / "yoruka" / "yoruka.html").lexically_normal();
+        (program.parent_path() / ".." / "share" / identity.name / identity.helpFile).lexically_normal();
     return IsFile(installed) ? installed.string() : std::string{};
 }
 

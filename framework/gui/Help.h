@@ -12,9 +12,9 @@ namespace fw {
 inline constexpr unsigned long HID_BASE_RESOURCE = 0x20000;
 
 // The help file for the running program file: its path with the extension
-// replaced by ".html", or else ../share/yoruka/yoruka.html from the
-// program's directory (an installed program in <prefix>/bin). Empty when
-// neither exists.
+// replaced by ".html", or else ../share/<name>/<help file> (of the program's
+// AppIdentity) from the program's directory (an installed program in
+// <prefix>/bin). Empty when neither exists.
 std::string FindHelpFile(std::string_view programFile);
 
 // Lets a test see every URL that help would open and answer whether the

@@ -18,14 +18,14 @@ prefix="$E2E_TMP/prefix"
 cmake --install "$build" --prefix "$prefix" --component yoruka >"$E2E_TMP/install.log" 2>&1 ||
   { cat "$E2E_TMP/install.log" >&2; e2e_fail "cmake --install failed"; }
 prefix=$(realpath "$prefix")
-for f in bin/yoruka share/yoruka/yoruka.html share/applications/yoruka.desktop; do
+for f in bin/yoruka share/yoruka/yoruka.html share/applications/io.github.yoruka.Yoruka.desktop; do
   [ -f "$prefix/$f" ] || e2e_fail "not installed: $f"
 done
 e2e_ok "program, help and menu entry installed"
 
 # The menu entry's command, which must be the program's bare name: a path
 # or an argument would change where the settings go, or refuse the start.
-exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/yoruka.desktop" | head -n 1)
+exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/io.github.yoruka.Yoruka.desktop" | head -n 1)
 e2e_expect_eq "menu entry's Exec" "yoruka" "$exec_line"
 read -r -a command <<<"$exec_line"
 
@@ -49,6 +49,10 @@ e2e_wait_title "$WID" "ヨルカ (6/1)" 10
 e2e_expect_eq "window (left top width height)" "398 297 225 63" "$(e2e_geometry "$WID")"
 [ "$(readlink "/proc/$E2E_PID/exe")" = "$prefix/bin/yoruka" ] || e2e_fail "the running program is not the installed one"
 e2e_ok "the installed program runs"
+# On X11 docks match the window with its menu entry by its class.
+wm_class=$(xprop -id "$WID" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p')
+e2e_expect_eq "window class = the entry's StartupWMClass" \
+  "$(sed -n 's/^StartupWMClass=//p' "$prefix/share/applications/io.github.yoruka.Yoruka.desktop")" "$wm_class"
 
 e2e_step "F1: the installed help at the main window's topic"
 e2e_key "$WID" F1

@@ -57,7 +57,7 @@ e2e_wait_title "$WID" "ヨルカ (6/2)" 10
 sleep 1.5
 e2e_expect_eq "badges after midnight" "138 true
 137 true" "$(badges)"
-grep -q 'string "application://[^"]*\.desktop"' "$MONITOR_LOG" ||
+grep -q 'string "application://io.github.yoruka.Yoruka.desktop"' "$MONITOR_LOG" ||
   e2e_fail "the signal names no desktop file: $(cat "$MONITOR_LOG")"
 grep -q 'path=/com/canonical/unity/launcherentry/' "$MONITOR_LOG" ||
   e2e_fail "the signal comes from another object path: $(grep member=Update "$MONITOR_LOG")"

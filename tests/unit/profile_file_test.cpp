@@ -14,6 +14,7 @@
 #include <set>
 #include <string>
 
+#include "core/AppIdentity.h"
 #include "core/ProfileFile.h"
 #include "support/TempDir.h"
 
@@ -338,6 +339,18 @@ TEST(ProfileResolvePath, FallsBackToHomeConfig)
     const std::string fromPasswd = fw::ResolveProfilePath("yrk.ini");
     EXPECT_EQ(fromPasswd.front(), '/');
     EXPECT_TRUE(fromPasswd.ends_with("/.config/yoruka/yrk.ini")) << fromPasswd;
+}
+
+// A program that names no folder of its own still gets one, after its file.
+TEST(ProfileResolvePath, FolderOfAProgramWithoutIdentityIsItsFileName)
+{
+    const fw::AppIdentity given = fw::TheAppIdentity();
+    fw::SetAppIdentity({});
+    EnvGuard xdg("XDG_CONFIG_HOME", "/cfg");
+    EXPECT_EQ(fw::ResolveProfilePath("yrk.ini"), "/cfg/unit_tests/yrk.ini");
+    EXPECT_EQ(fw::TheAppIdentity().helpFile, "unit_tests.html");
+    fw::SetAppIdentity(given);
+    EXPECT_EQ(fw::ResolveProfilePath("yrk.ini"), "/cfg/" + given.configFolder + "/yrk.ini");
 }
 
 TEST(ProfileResolvePath, FirstSaveCreatesPrivateDirectory)

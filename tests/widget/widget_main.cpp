@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+#include "app/Identity.h"
+
 namespace {
 
 QtMessageHandler g_defaultHandler = nullptr;
@@ -24,6 +26,7 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    fw::SetAppIdentity(ProgramIdentity());
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     g_defaultHandler = qInstallMessageHandler(QuietOffscreenNotes);
