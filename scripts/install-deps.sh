@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev valgrind
   desktop-file-utils appstream dpkg-dev
   at-spi2-core python3-pyatspi dbus-daemon dbus-bin
+  g++-mingw-w64-x86-64-posix wine wine64 googletest locales   # the Windows build, tested under Wine
 )
 
 missing=()
