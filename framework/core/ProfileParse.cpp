@@ -218,7 +218,10 @@ void Write(std::string& text, std::string_view section, std::string_view key,
     const auto found = FindSection(text, section);
     if (!found) {
         EndLastLine(text, lineBreak);
-        text += "[" + std::string(section) + "]" + lineBreak + keyLine + lineBreak;
+        // Appended piece by piece: GCC 12 at -O2 warns falsely (-Wrestrict)
+        // about one chain of string additions here.
+        text.append("[").append(section).append("]").append(lineBreak);
+        text.append(keyLine).append(lineBreak);
         return;
     }
     if (const auto line = FindKey(text, *found, key)) {
