@@ -26,4 +26,14 @@ std::string Utf8FromWide(std::wstring_view wide)
     return utf8;
 }
 
+std::wstring WideFromCp932(std::string_view text)
+{
+    return WideFromUtf8(cp932::ToUtf8(text));
+}
+
+ByteString Cp932FromWide(std::wstring_view wide)
+{
+    return cp932::FromUtf8(Utf8FromWide(wide));
+}
+
 }  // namespace fw::win32
