@@ -43,7 +43,8 @@ std::string ProgramFilePath(const char* argv0);
 // the one before the program's name).
 std::string CommandLineProgramPath(const char* argv0);
 
-// The byte that ends a directory name in such a path: '/' or '\\'.
+// The byte that ends a directory name in such a path: a slash on Linux, a
+// backslash on Windows.
 char DirectorySeparator();
 
 }  // namespace fw

@@ -28,10 +28,11 @@
 
 namespace fw {
 
-// Where a profile path really lives: a bare file name (no '/') is looked up
-// in the user's configuration directory ($XDG_CONFIG_HOME or ~/.config, then
-// "yoruka/"); a path whose directory cannot be written goes to that same
-// per-user place under its base name.
+// Where a profile path really lives: a bare file name (no directory) is
+// looked up in the user's configuration directory ($XDG_CONFIG_HOME or
+// ~/.config, then "yoruka/"; on Windows %APPDATA%\yoruka); a path whose
+// directory cannot be written goes to that same per-user place under its
+// base name.
 std::string ResolveProfilePath(const std::string& path);
 
 // The whole file in memory, read once, changed by Set, written by Save.
