@@ -15,26 +15,15 @@
 #include <string>
 #include <string_view>
 
+#include "ProfileNames.h"
 #include "core/ProfileParse.h"
 #include "core/Text.h"
 
 namespace {
 
-struct Name {
-    std::string_view text;
-    int id;   // equal ids are the same name to the reader
-};
-
-// Spellings that must meet (case, blanks), CP932 names whose trail byte is
-// ']' or '\\', and two kana whose trail bytes are 'A' and 'a' but which
-// must not meet.
-constexpr Name kSections[] = {
-    {"YRK", 0}, {"yrk", 0}, {" Yrk\t", 0}, {"Other", 1}, {"\x83\x5d", 2}, {"\x95\x5c", 3},
-};
-constexpr Name kKeys[] = {
-    {"TITLE", 0}, {"title", 0}, {"POS", 1},      {"\x83\x5d", 2},
-    {"k", 3},     {" K ", 3},   {"\x83\x41", 4}, {"\x83\x61", 5},
-};
+using profile_names::kKeys;
+using profile_names::kSections;
+using profile_names::Name;
 
 template <std::size_t N>
 const Name& Pick(const Name (&names)[N], std::uint8_t byte)

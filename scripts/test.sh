@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine, builds everything with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs every test.
+# UndefinedBehaviorSanitizer, and runs every test; then builds the Windows
+# parts and runs their tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,3 +23,6 @@ fi
 grep -E '^Done [0-9]+ runs' build/fuzz.log || true
 
 ctest --test-dir "$build" --output-on-failure -j 2
+
+# The Windows parts, cross-built and run under Wine.
+bash scripts/windows-tests.sh

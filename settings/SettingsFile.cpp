@@ -1,5 +1,6 @@
 #include "settings/SettingsFile.h"
 
+#include "core/CommandLine.h"
 #include "core/ProfileFile.h"
 #include "core/Text.h"
 #include "settings/SettingsValues.h"
@@ -34,9 +35,9 @@ void LoadPosition(const fw::ProfileFile& file, ScheduleSettings& settings,
 
 std::string SettingsFilePath(std::string_view programPath)
 {
-    // A '/' or '"' byte never occurs inside a multibyte UTF-8 character,
-    // so plain byte searches are safe on file-system paths.
-    const std::size_t slash = programPath.rfind('/');
+    // A separator or '"' byte never occurs inside a multibyte UTF-8
+    // character, so plain byte searches are safe on file-system paths.
+    const std::size_t slash = programPath.rfind(fw::DirectorySeparator());
     std::string_view kept =
         slash == std::string_view::npos ? std::string_view{} : programPath.substr(0, slash + 1);
     if (const std::size_t quote = kept.find('"'); quote != std::string_view::npos)

@@ -12,8 +12,9 @@
 
 #include "settings/ScheduleSettings.h"
 
-// The settings file's name: the directory part of the program's path
-// (argv[0]) followed by "yrk.ini"; a bare "yrk.ini" when the path has none.
+// The settings file's name: the directory part of the program's path as the
+// command line gives it (fw::CommandLineProgramPath) followed by "yrk.ini";
+// a bare "yrk.ini" when the path has none.
 // Paths are file-system bytes, not CP932 text.
 std::string SettingsFilePath(std::string_view programPath);
 

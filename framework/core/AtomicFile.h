@@ -7,7 +7,8 @@
 
 namespace fw {
 
-// The directory part of a path: "." for a bare name, "/" for "/name".
+// The directory part of a path: "." for a bare name, "/" for "/name" (on
+// Windows also a backslash ends a directory, and C:\name gives C:\ itself).
 std::string DirectoryOf(const std::string& path);
 
 // The file a path finally names, following symbolic links (also one that
@@ -20,7 +21,9 @@ std::string FollowSymlinks(const std::string& path);
 // disk and renames it over the target. The new file takes the old one's
 // permission bits (and, where allowed, its owner); a new one gets 0666 less
 // the umask. False on any failure, with the target untouched and no
-// temporary file left behind.
+// temporary file left behind. On Windows the new file is moved over the
+// old one with MoveFileExW (MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
+// links are not followed, and a file marked read-only is not replaced.
 bool ReplaceFileAtomically(const std::string& path, std::string_view contents);
 
 }  // namespace fw

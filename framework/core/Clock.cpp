@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/Clock_p.h"
+
 namespace fw {
 namespace {
 
@@ -15,12 +17,12 @@ std::function<std::time_t()>& Source()
 
 std::optional<LocalTime> LocalNow()
 {
-    const std::time_t seconds = Source() ? Source()() : std::time(nullptr);
-    std::tm broken{};
-    if (seconds == static_cast<std::time_t>(-1) || !localtime_r(&seconds, &broken))
+    if (!Source())
+        return detail::SystemLocalNow();
+    const std::time_t seconds = Source()();
+    if (seconds == static_cast<std::time_t>(-1))
         return std::nullopt;
-    return LocalTime{broken.tm_year + 1900, broken.tm_mon + 1, broken.tm_mday,
-                     broken.tm_hour, broken.tm_min, broken.tm_sec};
+    return detail::LocalTimeOf(seconds);
 }
 
 ClockOverride::ClockOverride(std::function<std::time_t()> source)

@@ -1,10 +1,6 @@
 #include "core/CommandLine.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <utility>
-#include <vector>
+#include "core/CommandLine_p.h"
 
 namespace fw {
 
@@ -16,57 +12,50 @@ bool IsBlank(char ch)
     return code >= 1 && code <= 32;
 }
 
-// Linux paths are UTF-8 bytes, in which '/', '\\', ':' and '.' never occur
-// inside a multibyte character, so a plain byte scan is safe here.
+std::size_t CharLength(std::string_view text, std::size_t pos)
+{
+    const bool lead = cp932::IsLeadByte(static_cast<unsigned char>(text[pos]));
+    return (lead && pos + 1 < text.size()) ? 2 : 1;
+}
+
+// Where the program's name ends: after its closing quote, or at the first
+// blank (or control character) of an unquoted name.
+std::size_t EndOfProgramName(std::string_view line)
+{
+    const bool quoted = !line.empty() && line.front() == '"';
+    std::size_t pos = quoted ? 1 : 0;
+    while (pos < line.size()) {
+        const std::size_t length = CharLength(line, pos);
+        if (length == 1 && quoted && line[pos] == '"')
+            return pos + 1;
+        if (length == 1 && !quoted && static_cast<unsigned char>(line[pos]) <= 32)
+            return pos;
+        pos += length;
+    }
+    return line.size();
+}
+
+// Paths are UTF-8 bytes on both platforms, in which '/', '\\', ':' and '.'
+// never occur inside a multibyte character, so a plain byte scan is safe.
 std::string_view BaseName(std::string_view path)
 {
     const std::size_t sep = path.find_last_of("/\\:");
     return sep == std::string_view::npos ? path : path.substr(sep + 1);
 }
 
-std::string ReadLink(const char* link)
-{
-    std::vector<char> buffer(256);
-    for (;;) {
-        const ssize_t length = readlink(link, buffer.data(), buffer.size());
-        if (length < 0)
-            return {};
-        if (static_cast<std::size_t>(length) < buffer.size())
-            return std::string(buffer.data(), static_cast<std::size_t>(length));
-        buffer.resize(buffer.size() * 2);   // may have been cut short
-    }
-}
-
-bool Exists(const std::string& path)
-{
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0;
-}
-
-// A binary replaced while it runs (a package upgrade) reads back as
-// "<path> (deleted)"; its name for the lock must stay the same.
-std::string WithoutDeletedMark(std::string path)
-{
-    constexpr std::string_view mark = " (deleted)";
-    if (path.size() > mark.size() && path.ends_with(mark) && !Exists(path))
-        path.resize(path.size() - mark.size());
-    return path;
-}
-
 }  // namespace
 
-ByteString CommandTail(int argc, char** argv)
+ByteString detail::StripLeadingBlanks(std::string_view text)
 {
-    std::string joined;
-    for (int i = 1; i < argc; ++i) {
-        if (i > 1)
-            joined += ' ';
-        joined += argv[i];
-    }
     std::size_t start = 0;
-    while (start < joined.size() && IsBlank(joined[start]))
+    while (start < text.size() && IsBlank(text[start]))
         ++start;
-    return cp932::FromUtf8(std::string_view(joined).substr(start));
+    return ByteString(text.substr(start));
+}
+
+ByteString CommandTailOf(std::string_view commandLine)
+{
+    return detail::StripLeadingBlanks(commandLine.substr(EndOfProgramName(commandLine)));
 }
 
 std::string ExeName(std::string_view programPath)
@@ -81,14 +70,6 @@ std::string ExeName(std::string_view programPath)
 ByteString AppTitle(std::string_view programPath)
 {
     return cp932::FromUtf8(ExeName(programPath));
-}
-
-std::string ProgramFilePath(const char* argv0)
-{
-    std::string path = ReadLink("/proc/self/exe");
-    if (!path.empty())
-        return WithoutDeletedMark(std::move(path));
-    return argv0 ? std::string(argv0) : std::string();
 }
 
 }  // namespace fw

@@ -1,8 +1,10 @@
-// One running copy per program name: an exclusive flock on a file named
-// after the program, held while this object lives. The kernel drops the lock
-// when the process ends, however it ends, so a new copy can start at once.
+// One running copy per program name, held while this object lives: on Linux
+// an exclusive flock on a file named after the program, on Windows a named
+// mutex. The system drops it when the process ends, however it ends, so a
+// new copy can start at once.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace fw {
@@ -23,14 +25,14 @@ public:
     // `name` is a file name without directory (the program's ExeName).
     Result Acquire(const std::string& name);
 
-    // $XDG_RUNTIME_DIR/<name>.lock, or /tmp/<name>-<uid>.lock when that is
-    // unset or not an absolute path.
+    // Linux only: $XDG_RUNTIME_DIR/<name>.lock, or /tmp/<name>-<uid>.lock
+    // when that is unset or not an absolute path.
     static std::string LockFilePath(const std::string& name);
 
 private:
     void Release();
 
-    int m_fd = -1;
+    std::intptr_t m_handle = -1;   // the lock file's descriptor or the mutex's handle
 };
 
 }  // namespace fw

@@ -28,10 +28,10 @@
 
 namespace fw {
 
-// Where a profile path really lives: a bare file name (no '/') is looked up
-// in the program's per-user configuration directory (UserConfigDir); a path
-// whose directory cannot be written goes to that same per-user place under
-// its base name.
+// Where a profile path really lives: a bare file name (no directory) is
+// looked up in the program's per-user configuration directory
+// (UserConfigDir; on Windows under %APPDATA%); a path whose directory cannot
+// be written goes to that same per-user place under its base name.
 std::string ResolveProfilePath(const std::string& path);
 
 // The whole file in memory, read once, changed by Set, written by Save.

@@ -163,12 +163,12 @@ ByteString AsRead(std::string_view raw)
     return ByteString(cp932::CutToBytes(value, kValueLimit));
 }
 
-// The first line's break; LF for a file that has none yet.
-std::string LineBreakOf(std::string_view text)
+// The first line's break; `newTextBreak` for a text that has none yet.
+std::string LineBreakOf(std::string_view text, std::string_view newTextBreak)
 {
     const Line first = LineAt(text, 0);
     if (first.next == first.contentEnd)
-        return "\n";
+        return std::string(newTextBreak);
     return std::string(text.substr(first.contentEnd, first.next - first.contentEnd));
 }
 
@@ -207,18 +207,21 @@ ByteString Read(std::string_view text, std::string_view section, std::string_vie
 }
 
 void Write(std::string& text, std::string_view section, std::string_view key,
-           std::string_view value)
+           std::string_view value, std::string_view newTextBreak)
 {
     section = Trim(FirstLine(section));
     key = Trim(FirstLine(key));
     value = FirstLine(value);
-    const std::string lineBreak = LineBreakOf(text);
+    const std::string lineBreak = LineBreakOf(text, newTextBreak);
     const std::string keyLine = std::string(key) + "=" + std::string(value);
 
     const auto found = FindSection(text, section);
     if (!found) {
         EndLastLine(text, lineBreak);
-        text += "[" + std::string(section) + "]" + lineBreak + keyLine + lineBreak;
+        // Appended piece by piece: GCC 12 at -O2 warns falsely (-Wrestrict)
+        // about one chain of string additions here.
+        text.append("[").append(section).append("]").append(lineBreak);
+        text.append(keyLine).append(lineBreak);
         return;
     }
     if (const auto line = FindKey(text, *found, key)) {

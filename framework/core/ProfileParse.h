@@ -39,13 +39,14 @@ ByteString Read(std::string_view text, std::string_view section, std::string_vie
 // the last non-blank line of the section, or adds the section with the key
 // at the end of the text. Every byte outside the changed line stays, except
 // that a missing final line break is added before anything is appended.
-// New lines end like the text's first line (LF when it has none).
+// New lines end like the text's first line, or with `newTextBreak` when it
+// has no line break yet (a new file: LF on Linux, CRLF on Windows).
 //
 // A value can hold only one line: it ends at its first '\r', '\n' or NUL, so
 // that it can never spill into a line of its own. Section and key names are
 // cut the same way and lose their surrounding blanks; names holding ']' or
 // '=' cannot be read back and are the caller's mistake.
 void Write(std::string& text, std::string_view section, std::string_view key,
-           std::string_view value);
+           std::string_view value, std::string_view newTextBreak = "\n");
 
 }  // namespace fw::profile

@@ -87,7 +87,7 @@ int AfxWinMain(CWinApp& app, int argc, char** argv)
     const char* argv0 = argc > 0 && argv[0] ? argv[0] : "";
     g_programName = argv0[0] ? argv0 : TheAppIdentity().name;
     const std::string programFile = ProgramFilePath(argv0);
-    app.m_programPath = argv0;
+    app.m_programPath = CommandLineProgramPath(argv0);
     app.m_programFile = programFile;
     app.m_commandTail = CommandTail(argc, argv);
     app.m_exeName = AppTitle(programFile);

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <random>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -13,8 +15,11 @@ class TempDir {
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "yrk-test-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
+        std::random_device seed;
+        const auto base = std::filesystem::temp_directory_path();
+        do
+            m_path = base / ("yrk-test-" + std::to_string(seed() % 100000000));
+        while (!std::filesystem::create_directory(m_path));
     }
     ~TempDir() { std::filesystem::remove_all(m_path); }
     TempDir(const TempDir&) = delete;
@@ -33,22 +38,25 @@ public:
     {
         if (const char* old = std::getenv(name))
             m_old = old;
-        if (value)
-            ::setenv(name, value->c_str(), 1);
-        else
-            ::unsetenv(name);
+        Set(name, value);
     }
-    ~EnvGuard()
-    {
-        if (m_old)
-            ::setenv(m_name, m_old->c_str(), 1);
-        else
-            ::unsetenv(m_name);
-    }
+    ~EnvGuard() { Set(m_name, m_old); }
     EnvGuard(const EnvGuard&) = delete;
     EnvGuard& operator=(const EnvGuard&) = delete;
 
 private:
+    static void Set(const char* name, const std::optional<std::string>& value)
+    {
+#ifdef _WIN32
+        ::_putenv_s(name, value ? value->c_str() : "");   // "" removes it
+#else
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+        else
+            ::unsetenv(name);
+#endif
+    }
+
     const char* m_name;
     std::optional<std::string> m_old;
 };
@@ -64,4 +72,28 @@ inline std::string ReadBytes(const std::string& path)
 inline void WriteBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The names in a directory, "." and ".." left out.
+inline std::set<std::string> Entries(const std::filesystem::path& dir)
+{
+    std::set<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(dir, error))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// How the lines of a file that the program makes from nothing end: LF on
+// Linux, CRLF on Windows. `lf` is written with LF alone.
+inline std::string WithNewFileBreaks(const std::string& lf)
+{
+#ifdef _WIN32
+    std::string out;
+    for (char c : lf)
+        out += (c == '\n') ? std::string("\r\n") : std::string(1, c);
+    return out;
+#else
+    return lf;
+#endif
 }

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
+#include "core/CommandLine.h"
 #include "core/Text.h"
 #include "settings/SettingsFile.h"
 #include "support/TempDir.h"
@@ -49,9 +52,9 @@ TEST_F(SettingsFileTest, SavingTheDefaultsWritesTheFileLineByLine)
     ScheduleSettings settings = Load([](std::int32_t, std::int32_t, bool) { return false; });
     ASSERT_TRUE(SaveSettings(settings, path, "Dialog", {412, 300}));
 
-    const std::string expected = "[YRK]\nTITLE=" + kDefaultTitle +
+    const std::string expected = WithNewFileBreaks("[YRK]\nTITLE=" + kDefaultTitle +
                                  "\nSTART=1999 4 19\nEXAM=1999 10 17\nNEXAM=2000 4 16\n"
-                                 "SIZE=FALSE\nSHOWNEXTEXAM=FALSE\nPOS=412 300\nCALLBY=Dialog\n";
+                                 "SIZE=FALSE\nSHOWNEXTEXAM=FALSE\nPOS=412 300\nCALLBY=Dialog\n");
     EXPECT_EQ(ReadBytes(path), expected);
     EXPECT_EQ(settings.windowPos.left, 412);
     EXPECT_EQ(settings.windowPos.top, 300);
@@ -229,14 +232,25 @@ TEST_F(SettingsFileTest, ADirectoryInPlaceOfTheFileIsLeftAlone)
         << "no temporary file left behind";
 }
 
+// `path` with its '/' written as the platform's separator.
+std::string Native(std::string path)
+{
+    std::replace(path.begin(), path.end(), '/', fw::DirectorySeparator());
+    return path;
+}
+
 TEST(SettingsFilePathTest, TakesTheProgramsDirectory)
 {
-    EXPECT_EQ(SettingsFilePath("/opt/exam tools/yoruka"), "/opt/exam tools/yrk.ini");
-    EXPECT_EQ(SettingsFilePath("./build/yoruka"), "./build/yrk.ini");
-    EXPECT_EQ(SettingsFilePath("yoruka"), "yrk.ini");
-    EXPECT_EQ(SettingsFilePath("\"/opt/x/yoruka\""), "/opt/x/yrk.ini");
-    EXPECT_EQ(SettingsFilePath("/home/u/ヨルカ/yoruka"), "/home/u/ヨルカ/yrk.ini");
-    EXPECT_EQ(SettingsFilePath(""), "yrk.ini");
+    const std::pair<std::string, std::string> cases[] = {
+        {"/opt/exam tools/yoruka", "/opt/exam tools/yrk.ini"},
+        {"./build/yoruka", "./build/yrk.ini"},
+        {"yoruka", "yrk.ini"},
+        {"\"/opt/x/yoruka\"", "/opt/x/yrk.ini"},
+        {"/home/u/ヨルカ/yoruka", "/home/u/ヨルカ/yrk.ini"},
+        {"", "yrk.ini"},
+    };
+    for (const auto& [program, settings] : cases)
+        EXPECT_EQ(SettingsFilePath(Native(program)), Native(settings)) << program;
 }
 
 }  // namespace

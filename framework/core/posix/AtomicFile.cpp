@@ -1,11 +1,11 @@
 #include "core/AtomicFile.h"
+#include "core/TemporaryFiles.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
 #include <random>
 #include <vector>
 
@@ -15,8 +15,6 @@ namespace {
 
 constexpr int kMaxLinks = 40;   // as the kernel's own limit
 constexpr int kNameTries = 100;
-constexpr unsigned kNameNumbers = 1000000;
-constexpr std::string_view kTemporaryMark = ".tmp";
 
 std::string ReadLink(const std::string& path)
 {
@@ -67,48 +65,13 @@ bool WriteAll(int fd, std::string_view data)
     return true;
 }
 
-// Every temporary file of a target is named this, then a number.
-std::string TemporaryPrefix(const std::string& base)
-{
-    return "." + base + std::string(kTemporaryMark);
-}
-
-bool IsTemporaryName(std::string_view name, const std::string& prefix)
-{
-    if (!name.starts_with(prefix))
-        return false;
-    const std::string_view number = name.substr(prefix.size());
-    return !number.empty() && number.size() <= std::to_string(kNameNumbers - 1).size()
-        && number.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-// A save killed between creating its temporary file and renaming it leaves
-// that file behind; the next good save clears them, and nothing else.
-void RemoveStaleTemporaries(const std::string& target)
-{
-    namespace fs = std::filesystem;
-    const fs::path path(target);
-    const std::string prefix = TemporaryPrefix(path.filename().string());
-    std::error_code error;
-    fs::directory_iterator it(DirectoryOf(target), error);
-    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-        std::error_code ignored;
-        if (IsTemporaryName(it->path().filename().string(), prefix)
-            && it->is_regular_file(ignored) && !it->is_symlink(ignored))
-            fs::remove(it->path(), ignored);
-    }
-}
-
 // Opens a new, hidden file beside `target`; -1 when none can be made.
 int CreateTemporary(const std::string& target, std::string& tempPath)
 {
-    const std::size_t slash = target.find_last_of('/');
-    const std::string dir = (slash == std::string::npos) ? "" : target.substr(0, slash + 1);
-    const std::string base = target.substr(dir.size());
     std::random_device seed;
     std::mt19937 random(seed());
     for (int i = 0; i < kNameTries; ++i) {
-        tempPath = dir + TemporaryPrefix(base) + std::to_string(random() % kNameNumbers);
+        tempPath = TemporaryPathFor(target, static_cast<unsigned>(random()));
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;

@@ -58,15 +58,15 @@ InstanceLock::Result InstanceLock::Acquire(const std::string& name)
         close(fd);
         return held ? Result::alreadyRunning : Result::unavailable;
     }
-    m_fd = fd;
+    m_handle = fd;
     return Result::acquired;
 }
 
 void InstanceLock::Release()
 {
-    if (m_fd >= 0) {
-        close(m_fd);
-        m_fd = -1;
+    if (m_handle >= 0) {
+        close(static_cast<int>(m_handle));
+        m_handle = -1;
     }
 }
 

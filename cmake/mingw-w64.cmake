@@ -1,0 +1,24 @@
+# Cross-building the Windows program with Debian's mingw-w64 (posix threads),
+# statically linked so that no DLL needs to ship beside it:
+#   cmake -S . -B build/win -G Ninja --toolchain cmake/mingw-w64.cmake
+# The tests run under Wine through the cross-compiling emulator.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(YRK_MINGW_PREFIX x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${YRK_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${YRK_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${YRK_MINGW_PREFIX}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${YRK_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+# Wine in a prefix of the build's own, so a run never touches the user's.
+set(YRK_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Wine prefix of the tests")
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    ${CMAKE_COMMAND} -E env WINEPREFIX=${YRK_WINEPREFIX} WINEDEBUG=-all /usr/lib/wine/wine64)
