@@ -7,6 +7,7 @@
 #include <span>
 
 #include "calendar/CalendarDate.h"
+#include "calendar/DateRanges.h"
 #include "gui/Controls.h"
 #include "gui/Dialog.h"
 
@@ -54,7 +55,7 @@ private:
     void OnKillFocusToYear();
     void OnKillFocusToMonth();
     void OnKillFocusToDay();
-    void LeaveNumberField(std::uint32_t& member, std::uint32_t low, std::uint32_t high);
+    void LeaveNumberField(std::uint32_t& member, date_ranges::Range range);
 
     fw::CSpinButtonCtrl m_fromYearSpin;
     fw::CSpinButtonCtrl m_fromMonthSpin;

@@ -1,6 +1,7 @@
 // What the day-count dialog does while it is open: leaving a field, the
 // today buttons, the Shift key, the count field and the day spins.
-#include "dialogs/DateRanges.h"
+#include "calendar/DateRanges.h"
+#include "dialogs/DateMembers.h"
 #include "dialogs/DayCountDlg.h"
 #include "dialogs/DayFields.h"
 #include "res/Resources.h"
@@ -37,19 +38,19 @@ std::span<const fw::CommandEntry> CDayCountDlg::CommandMap() const
 
 // The count and the weekdays stay as they are: only "計算" and the today
 // buttons recompute them.
-void CDayCountDlg::LeaveNumberField(std::uint32_t& member, std::uint32_t low, std::uint32_t high)
+void CDayCountDlg::LeaveNumberField(std::uint32_t& member, Range range)
 {
     ReadFields();   // a refusal has shown its message; the clamp still follows
-    member = Clamp(member, {low, high});
+    member = range.Clamp(member);
     WriteFields();
 }
 
-void CDayCountDlg::OnKillFocusFromYear() { LeaveNumberField(m_fromYear, kDayCountYear.low, kDayCountYear.high); }
-void CDayCountDlg::OnKillFocusFromMonth() { LeaveNumberField(m_fromMonth, kMonth.low, kMonth.high); }
-void CDayCountDlg::OnKillFocusFromDay() { LeaveNumberField(m_fromDay, kDay.low, kDay.high); }
-void CDayCountDlg::OnKillFocusToYear() { LeaveNumberField(m_toYear, kDayCountYear.low, kDayCountYear.high); }
-void CDayCountDlg::OnKillFocusToMonth() { LeaveNumberField(m_toMonth, kMonth.low, kMonth.high); }
-void CDayCountDlg::OnKillFocusToDay() { LeaveNumberField(m_toDay, kDay.low, kDay.high); }
+void CDayCountDlg::OnKillFocusFromYear() { LeaveNumberField(m_fromYear, kReadableYears); }
+void CDayCountDlg::OnKillFocusFromMonth() { LeaveNumberField(m_fromMonth, kMonths); }
+void CDayCountDlg::OnKillFocusFromDay() { LeaveNumberField(m_fromDay, kDays); }
+void CDayCountDlg::OnKillFocusToYear() { LeaveNumberField(m_toYear, kReadableYears); }
+void CDayCountDlg::OnKillFocusToMonth() { LeaveNumberField(m_toMonth, kMonths); }
+void CDayCountDlg::OnKillFocusToDay() { LeaveNumberField(m_toDay, kDays); }
 
 // The count field only shows: whatever is typed, the held count comes back.
 void CDayCountDlg::OnChangeDayCount()
@@ -59,20 +60,14 @@ void CDayCountDlg::OnChangeDayCount()
 
 void CDayCountDlg::OnFromToday()
 {
-    const CalendarDate today = CalendarDate::now();
-    m_fromYear = static_cast<std::uint32_t>(today.year());
-    m_fromMonth = static_cast<std::uint32_t>(today.month());
-    m_fromDay = static_cast<std::uint32_t>(today.day());
+    SetMembersFromDate(CalendarDate::now(), m_fromYear, m_fromMonth, m_fromDay);
     m_fromWeekday = WeekdayText(m_fromYear, m_fromMonth, m_fromDay);
     WriteFields();
 }
 
 void CDayCountDlg::OnToToday()
 {
-    const CalendarDate today = CalendarDate::now();
-    m_toYear = static_cast<std::uint32_t>(today.year());
-    m_toMonth = static_cast<std::uint32_t>(today.month());
-    m_toDay = static_cast<std::uint32_t>(today.day());
+    SetMembersFromDate(CalendarDate::now(), m_toYear, m_toMonth, m_toDay);
     m_toWeekday = WeekdayText(m_toYear, m_toMonth, m_toDay);
     if (m_futureDateMode == 1) {
         m_toYear = kFutureYear;

@@ -2,7 +2,7 @@
 #include "dialogs/SetupDlg.h"
 
 #include "calendar/CalendarDate.h"
-#include "dialogs/DateRanges.h"
+#include "calendar/DateRanges.h"
 #include "dialogs/DayFields.h"
 #include "dialogs/DialogPositions.h"
 #include "dialogs/MainWindowRect.h"
@@ -10,14 +10,9 @@
 #include "gui/DialogPlacement.h"
 #include "gui/MessageBox.h"
 #include "res/Resources.h"
+#include "settings/ScheduleSettings.h"
 
 using namespace date_ranges;
-
-namespace {
-
-constexpr int kTitleLimitBytes = 34;   // what the countdown window has room for
-
-}  // namespace
 
 CSetupDlg::CSetupDlg() : fw::CDialog(res::IDD_SETUP)
 {
@@ -47,27 +42,27 @@ void CSetupDlg::DoDataExchange(fw::CDataExchange* pDX)
     fw::DDX_Control(pDX, res::IDC_START_DAY_SPIN, m_startDaySpin);
 
     fw::DDX_Text(pDX, res::IDC_EXAM_YEAR, m_examYear);
-    fw::DDV_MinMaxUInt(pDX, m_examYear, kSetupYear.low, kSetupYear.high);
+    fw::DDV_MinMaxUInt(pDX, m_examYear, kScheduleYears.low, kScheduleYears.high);
     fw::DDX_Text(pDX, res::IDC_EXAM_MONTH, m_examMonth);
-    fw::DDV_MinMaxUInt(pDX, m_examMonth, kMonth.low, kMonth.high);
+    fw::DDV_MinMaxUInt(pDX, m_examMonth, kMonths.low, kMonths.high);
     fw::DDX_Text(pDX, res::IDC_EXAM_DAY, m_examDay);
-    fw::DDV_MinMaxUInt(pDX, m_examDay, kDay.low, kDay.high);
+    fw::DDV_MinMaxUInt(pDX, m_examDay, kDays.low, kDays.high);
     fw::DDX_Text(pDX, res::IDC_NEXT_YEAR, m_nextYear);
-    fw::DDV_MinMaxUInt(pDX, m_nextYear, kSetupYear.low, kSetupYear.high);
+    fw::DDV_MinMaxUInt(pDX, m_nextYear, kScheduleYears.low, kScheduleYears.high);
     fw::DDX_Text(pDX, res::IDC_NEXT_MONTH, m_nextMonth);
-    fw::DDV_MinMaxUInt(pDX, m_nextMonth, kMonth.low, kMonth.high);
+    fw::DDV_MinMaxUInt(pDX, m_nextMonth, kMonths.low, kMonths.high);
     fw::DDX_Text(pDX, res::IDC_NEXT_DAY, m_nextDay);
-    fw::DDV_MinMaxUInt(pDX, m_nextDay, kDay.low, kDay.high);
+    fw::DDV_MinMaxUInt(pDX, m_nextDay, kDays.low, kDays.high);
     fw::DDX_Text(pDX, res::IDC_EXAM_TITLE, m_title);
-    fw::DDV_MaxChars(pDX, m_title, kTitleLimitBytes);
+    fw::DDV_MaxChars(pDX, m_title, static_cast<int>(ScheduleSettings::kTitleLimit));
     fw::DDX_Text(pDX, res::IDC_START_YEAR, m_startYear);
-    fw::DDV_MinMaxUInt(pDX, m_startYear, kSetupYear.low, kSetupYear.high);
+    fw::DDV_MinMaxUInt(pDX, m_startYear, kScheduleYears.low, kScheduleYears.high);
     fw::DDX_Text(pDX, res::IDC_START_MONTH, m_startMonth);
-    fw::DDV_MinMaxUInt(pDX, m_startMonth, kMonth.low, kMonth.high);
+    fw::DDV_MinMaxUInt(pDX, m_startMonth, kMonths.low, kMonths.high);
     fw::DDX_Check(pDX, res::IDC_SHOW_GRAPH, m_showGraph);
     fw::DDX_Check(pDX, res::IDC_SHOW_NEXT_EXAM, m_showNextExam);
     fw::DDX_Text(pDX, res::IDC_START_DAY, m_startDay);
-    fw::DDV_MinMaxUInt(pDX, m_startDay, kDay.low, kDay.high);
+    fw::DDV_MinMaxUInt(pDX, m_startDay, kDays.low, kDays.high);
 }
 
 bool CSetupDlg::OnInitDialog()
@@ -83,11 +78,11 @@ bool CSetupDlg::OnInitDialog()
 void CSetupDlg::SetSpinRanges()
 {
     for (fw::CSpinButtonCtrl* spin : {&m_examYearSpin, &m_nextYearSpin, &m_startYearSpin})
-        spin->SetRange32(kSetupYear.low, kSetupYear.high);
+        spin->SetRange32(kScheduleYears.low, kScheduleYears.high);
     for (fw::CSpinButtonCtrl* spin : {&m_examMonthSpin, &m_nextMonthSpin, &m_startMonthSpin})
-        spin->SetRange32(kMonth.low, kMonth.high);
+        spin->SetRange32(kMonths.low, kMonths.high);
     for (fw::CSpinButtonCtrl* spin : {&m_examDaySpin, &m_nextDaySpin, &m_startDaySpin})
-        spin->SetRange32(kDay.low, kDay.high);
+        spin->SetRange32(kDays.low, kDays.high);
 }
 
 void CSetupDlg::PlaceBesideMainWindow()

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 
+#include "calendar/DateRanges.h"
 #include "gui/Controls.h"
 #include "gui/Dialog.h"
 
@@ -66,7 +67,7 @@ private:
     void OnKillFocusStartYear();
     void OnKillFocusStartMonth();
     void OnKillFocusStartDay();
-    void LeaveNumberField(std::uint32_t& member, std::uint32_t low, std::uint32_t high);
+    void LeaveNumberField(std::uint32_t& member, date_ranges::Range range);
 
     fw::CEdit m_nextYearEdit;
     fw::CEdit m_nextMonthEdit;

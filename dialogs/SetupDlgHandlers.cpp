@@ -1,9 +1,10 @@
 // What the setup dialog does while it is open: leaving a field, the two
 // options with their read-only dates, and the day spins.
-#include "dialogs/DateRanges.h"
+#include "calendar/DateRanges.h"
 #include "dialogs/DayFields.h"
 #include "dialogs/SetupDlg.h"
 #include "res/Resources.h"
+#include "settings/ScheduleSettings.h"
 
 using namespace date_ranges;
 
@@ -29,22 +30,22 @@ std::span<const fw::CommandEntry> CSetupDlg::CommandMap() const
     return map;
 }
 
-void CSetupDlg::LeaveNumberField(std::uint32_t& member, std::uint32_t low, std::uint32_t high)
+void CSetupDlg::LeaveNumberField(std::uint32_t& member, Range range)
 {
     ReadFields();   // a refusal has shown its message; the clamp still follows
-    member = Clamp(member, {low, high});
+    member = range.Clamp(member);
     WriteFields();
 }
 
-void CSetupDlg::OnKillFocusExamYear() { LeaveNumberField(m_examYear, kSetupYear.low, kSetupYear.high); }
-void CSetupDlg::OnKillFocusExamMonth() { LeaveNumberField(m_examMonth, kMonth.low, kMonth.high); }
-void CSetupDlg::OnKillFocusExamDay() { LeaveNumberField(m_examDay, kDay.low, kDay.high); }
-void CSetupDlg::OnKillFocusNextYear() { LeaveNumberField(m_nextYear, kSetupYear.low, kSetupYear.high); }
-void CSetupDlg::OnKillFocusNextMonth() { LeaveNumberField(m_nextMonth, kMonth.low, kMonth.high); }
-void CSetupDlg::OnKillFocusNextDay() { LeaveNumberField(m_nextDay, kDay.low, kDay.high); }
-void CSetupDlg::OnKillFocusStartYear() { LeaveNumberField(m_startYear, kSetupYear.low, kSetupYear.high); }
-void CSetupDlg::OnKillFocusStartMonth() { LeaveNumberField(m_startMonth, kMonth.low, kMonth.high); }
-void CSetupDlg::OnKillFocusStartDay() { LeaveNumberField(m_startDay, kDay.low, kDay.high); }
+void CSetupDlg::OnKillFocusExamYear() { LeaveNumberField(m_examYear, kScheduleYears); }
+void CSetupDlg::OnKillFocusExamMonth() { LeaveNumberField(m_examMonth, kMonths); }
+void CSetupDlg::OnKillFocusExamDay() { LeaveNumberField(m_examDay, kDays); }
+void CSetupDlg::OnKillFocusNextYear() { LeaveNumberField(m_nextYear, kScheduleYears); }
+void CSetupDlg::OnKillFocusNextMonth() { LeaveNumberField(m_nextMonth, kMonths); }
+void CSetupDlg::OnKillFocusNextDay() { LeaveNumberField(m_nextDay, kDays); }
+void CSetupDlg::OnKillFocusStartYear() { LeaveNumberField(m_startYear, kScheduleYears); }
+void CSetupDlg::OnKillFocusStartMonth() { LeaveNumberField(m_startMonth, kMonths); }
+void CSetupDlg::OnKillFocusStartDay() { LeaveNumberField(m_startDay, kDays); }
 
 // The title is only read: a title too long keeps its message and its text.
 void CSetupDlg::OnKillFocusTitle()
@@ -72,9 +73,9 @@ void CSetupDlg::ApplyOption(std::int32_t option, const DateControls& date, const
     for (fw::CEdit* field : date.fields)
         field->SetReadOnly(!editable);
     if (editable) {
-        date.spins[0]->SetRange32(kSetupYear.low, kSetupYear.high);
-        date.spins[1]->SetRange32(kMonth.low, kMonth.high);
-        date.spins[2]->SetRange32(kDay.low, kDay.high);
+        date.spins[0]->SetRange32(kScheduleYears.low, kScheduleYears.high);
+        date.spins[1]->SetRange32(kMonths.low, kMonths.high);
+        date.spins[2]->SetRange32(kDays.low, kDays.high);
         return;
     }
     for (std::size_t i = 0; i < values.size(); ++i) {
