@@ -24,24 +24,14 @@ CDayCountDlg::CDayCountDlg() : fw::CDialog(res::IDD_DAYCOUNT)
 void CDayCountDlg::DoDataExchange(fw::CDataExchange* pDX)
 {
     fw::CDialog::DoDataExchange(pDX);
-    fw::DDX_Control(pDX, res::IDC_FROM_YEAR_SPIN, m_fromYearSpin);
-    fw::DDX_Control(pDX, res::IDC_FROM_MONTH_SPIN, m_fromMonthSpin);
-    fw::DDX_Control(pDX, res::IDC_FROM_DAY_SPIN, m_fromDaySpin);
-    fw::DDX_Control(pDX, res::IDC_TO_YEAR_SPIN, m_toYearSpin);
-    fw::DDX_Control(pDX, res::IDC_TO_MONTH_SPIN, m_toMonthSpin);
-    fw::DDX_Control(pDX, res::IDC_TO_DAY_SPIN, m_toDaySpin);
-    fw::DDX_Text(pDX, res::IDC_FROM_MONTH, m_fromMonth);
-    fw::DDV_MinMaxUInt(pDX, m_fromMonth, kMonths.low, kMonths.high);
-    fw::DDX_Text(pDX, res::IDC_FROM_DAY, m_fromDay);
-    fw::DDV_MinMaxUInt(pDX, m_fromDay, kDays.low, kDays.high);
-    fw::DDX_Text(pDX, res::IDC_TO_YEAR, m_toYear);
-    fw::DDV_MinMaxUInt(pDX, m_toYear, kReadableYears.low, kReadableYears.high);
-    fw::DDX_Text(pDX, res::IDC_TO_MONTH, m_toMonth);
-    fw::DDV_MinMaxUInt(pDX, m_toMonth, kMonths.low, kMonths.high);
-    fw::DDX_Text(pDX, res::IDC_TO_DAY, m_toDay);
-    fw::DDV_MinMaxUInt(pDX, m_toDay, kDays.low, kDays.high);
-    fw::DDX_Text(pDX, res::IDC_FROM_YEAR, m_fromYear);
-    fw::DDV_MinMaxUInt(pDX, m_fromYear, kReadableYears.low, kReadableYears.high);
+    AttachDateControls(pDX, *this, Fields());
+    const Range years = RangeOf(DatePart::year);
+    ExchangeNumber(pDX, res::IDC_FROM_MONTH, m_fromMonth, kMonths);
+    ExchangeNumber(pDX, res::IDC_FROM_DAY, m_fromDay, kDays);
+    ExchangeNumber(pDX, res::IDC_TO_YEAR, m_toYear, years);
+    ExchangeNumber(pDX, res::IDC_TO_MONTH, m_toMonth, kMonths);
+    ExchangeNumber(pDX, res::IDC_TO_DAY, m_toDay, kDays);
+    ExchangeNumber(pDX, res::IDC_FROM_YEAR, m_fromYear, years);
     fw::DDX_Text(pDX, res::IDC_DAY_COUNT, m_dayCount);
     fw::DDX_Text(pDX, res::IDC_FROM_WEEKDAY, m_fromWeekday);
     fw::DDX_Text(pDX, res::IDC_TO_WEEKDAY, m_toWeekday);
@@ -58,12 +48,8 @@ bool CDayCountDlg::OnInitDialog()
 
 void CDayCountDlg::SetSpinRanges()
 {
-    for (fw::CSpinButtonCtrl* spin : {&m_fromYearSpin, &m_toYearSpin})
-        spin->SetRange32(kReadableYears.low, kReadableYears.high);
-    for (fw::CSpinButtonCtrl* spin : {&m_fromMonthSpin, &m_toMonthSpin})
-        spin->SetRange32(kMonths.low, kMonths.high);
-    for (fw::CSpinButtonCtrl* spin : {&m_fromDaySpin, &m_toDaySpin})
-        spin->SetRange32(kDays.low, kDays.high);
+    for (const Field& field : Fields())
+        SetSpinRange(this->*field.spinButton, RangeOf(field.part));
 }
 
 void CDayCountDlg::PlaceBelowMainWindow()

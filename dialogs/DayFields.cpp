@@ -4,7 +4,6 @@
 
 #include "calendar/CalendarDate.h"
 #include "dialogs/DateMembers.h"
-#include "gui/Controls.h"
 
 namespace {
 
@@ -43,11 +42,6 @@ std::uint32_t DaysForDaySpin(std::uint32_t year, std::uint32_t month)
     default:
         return kLongestMonth;
     }
-}
-
-void SetDaySpinRange(std::uint32_t year, std::uint32_t month, fw::CSpinButtonCtrl& spin)
-{
-    spin.SetRange32(1, static_cast<int>(DaysForDaySpin(year, month)));
 }
 
 bool CorrectDay(std::uint32_t year, std::uint32_t month, std::uint32_t& day)

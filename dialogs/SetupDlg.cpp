@@ -25,44 +25,21 @@ CSetupDlg::CSetupDlg() : fw::CDialog(res::IDD_SETUP)
 void CSetupDlg::DoDataExchange(fw::CDataExchange* pDX)
 {
     fw::CDialog::DoDataExchange(pDX);
-    fw::DDX_Control(pDX, res::IDC_NEXT_YEAR, m_nextYearEdit);
-    fw::DDX_Control(pDX, res::IDC_NEXT_MONTH, m_nextMonthEdit);
-    fw::DDX_Control(pDX, res::IDC_NEXT_DAY, m_nextDayEdit);
-    fw::DDX_Control(pDX, res::IDC_START_YEAR, m_startYearEdit);
-    fw::DDX_Control(pDX, res::IDC_START_MONTH, m_startMonthEdit);
-    fw::DDX_Control(pDX, res::IDC_START_DAY, m_startDayEdit);
-    fw::DDX_Control(pDX, res::IDC_EXAM_YEAR_SPIN, m_examYearSpin);
-    fw::DDX_Control(pDX, res::IDC_EXAM_MONTH_SPIN, m_examMonthSpin);
-    fw::DDX_Control(pDX, res::IDC_EXAM_DAY_SPIN, m_examDaySpin);
-    fw::DDX_Control(pDX, res::IDC_NEXT_YEAR_SPIN, m_nextYearSpin);
-    fw::DDX_Control(pDX, res::IDC_NEXT_MONTH_SPIN, m_nextMonthSpin);
-    fw::DDX_Control(pDX, res::IDC_NEXT_DAY_SPIN, m_nextDaySpin);
-    fw::DDX_Control(pDX, res::IDC_START_YEAR_SPIN, m_startYearSpin);
-    fw::DDX_Control(pDX, res::IDC_START_MONTH_SPIN, m_startMonthSpin);
-    fw::DDX_Control(pDX, res::IDC_START_DAY_SPIN, m_startDaySpin);
-
-    fw::DDX_Text(pDX, res::IDC_EXAM_YEAR, m_examYear);
-    fw::DDV_MinMaxUInt(pDX, m_examYear, kScheduleYears.low, kScheduleYears.high);
-    fw::DDX_Text(pDX, res::IDC_EXAM_MONTH, m_examMonth);
-    fw::DDV_MinMaxUInt(pDX, m_examMonth, kMonths.low, kMonths.high);
-    fw::DDX_Text(pDX, res::IDC_EXAM_DAY, m_examDay);
-    fw::DDV_MinMaxUInt(pDX, m_examDay, kDays.low, kDays.high);
-    fw::DDX_Text(pDX, res::IDC_NEXT_YEAR, m_nextYear);
-    fw::DDV_MinMaxUInt(pDX, m_nextYear, kScheduleYears.low, kScheduleYears.high);
-    fw::DDX_Text(pDX, res::IDC_NEXT_MONTH, m_nextMonth);
-    fw::DDV_MinMaxUInt(pDX, m_nextMonth, kMonths.low, kMonths.high);
-    fw::DDX_Text(pDX, res::IDC_NEXT_DAY, m_nextDay);
-    fw::DDV_MinMaxUInt(pDX, m_nextDay, kDays.low, kDays.high);
+    AttachDateControls(pDX, *this, Fields());
+    const Range years = RangeOf(DatePart::year);
+    ExchangeNumber(pDX, res::IDC_EXAM_YEAR, m_examYear, years);
+    ExchangeNumber(pDX, res::IDC_EXAM_MONTH, m_examMonth, kMonths);
+    ExchangeNumber(pDX, res::IDC_EXAM_DAY, m_examDay, kDays);
+    ExchangeNumber(pDX, res::IDC_NEXT_YEAR, m_nextYear, years);
+    ExchangeNumber(pDX, res::IDC_NEXT_MONTH, m_nextMonth, kMonths);
+    ExchangeNumber(pDX, res::IDC_NEXT_DAY, m_nextDay, kDays);
     fw::DDX_Text(pDX, res::IDC_EXAM_TITLE, m_title);
     fw::DDV_MaxChars(pDX, m_title, static_cast<int>(ScheduleSettings::kTitleLimit));
-    fw::DDX_Text(pDX, res::IDC_START_YEAR, m_startYear);
-    fw::DDV_MinMaxUInt(pDX, m_startYear, kScheduleYears.low, kScheduleYears.high);
-    fw::DDX_Text(pDX, res::IDC_START_MONTH, m_startMonth);
-    fw::DDV_MinMaxUInt(pDX, m_startMonth, kMonths.low, kMonths.high);
+    ExchangeNumber(pDX, res::IDC_START_YEAR, m_startYear, years);
+    ExchangeNumber(pDX, res::IDC_START_MONTH, m_startMonth, kMonths);
     fw::DDX_Check(pDX, res::IDC_SHOW_GRAPH, m_showGraph);
     fw::DDX_Check(pDX, res::IDC_SHOW_NEXT_EXAM, m_showNextExam);
-    fw::DDX_Text(pDX, res::IDC_START_DAY, m_startDay);
-    fw::DDV_MinMaxUInt(pDX, m_startDay, kDays.low, kDays.high);
+    ExchangeNumber(pDX, res::IDC_START_DAY, m_startDay, kDays);
 }
 
 bool CSetupDlg::OnInitDialog()
@@ -77,12 +54,8 @@ bool CSetupDlg::OnInitDialog()
 
 void CSetupDlg::SetSpinRanges()
 {
-    for (fw::CSpinButtonCtrl* spin : {&m_examYearSpin, &m_nextYearSpin, &m_startYearSpin})
-        spin->SetRange32(kScheduleYears.low, kScheduleYears.high);
-    for (fw::CSpinButtonCtrl* spin : {&m_examMonthSpin, &m_nextMonthSpin, &m_startMonthSpin})
-        spin->SetRange32(kMonths.low, kMonths.high);
-    for (fw::CSpinButtonCtrl* spin : {&m_examDaySpin, &m_nextDaySpin, &m_startDaySpin})
-        spin->SetRange32(kDays.low, kDays.high);
+    for (const Field& field : Fields())
+        SetSpinRange(this->*field.spinButton, RangeOf(field.part));
 }
 
 void CSetupDlg::PlaceBesideMainWindow()

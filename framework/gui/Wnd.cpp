@@ -46,7 +46,7 @@ bool CCmdTarget::DispatchCommand(unsigned id, unsigned code)
 {
     for (const CommandEntry& entry : CommandMap()) {
         if (entry.id == id && entry.code == code) {
-            entry.invoke(*this);
+            entry.invoke(*this, entry.argument);
             return true;
         }
     }

@@ -385,6 +385,34 @@ TEST_F(FrameworkWindow, LoadedMenuTracksAtThePointAndSendsTheCommandToItsOwner)
     EXPECT_EQ(items, 3u);
 }
 
+// One handler behind several entries: each entry hands it its own argument,
+// and an entry without one still reaches its plain handler.
+TEST(CommandTable, EachEntryHandsItsOwnArgument)
+{
+    struct Target : fw::CCmdTarget {
+        std::vector<int> seen;
+        void OnValue(const int& value) { seen.push_back(value); }
+        void OnPlain() { seen.push_back(0); }
+        std::span<const fw::CommandEntry> CommandMap() const override
+        {
+            static constexpr int kOne = 1;
+            static constexpr int kTwo = 2;
+            static const fw::CommandEntry map[] = {
+                fw::CommandHandler<&Target::OnValue>(10, fw::EN_KILLFOCUS, kOne),
+                fw::CommandHandler<&Target::OnValue>(11, fw::EN_KILLFOCUS, kTwo),
+                fw::CommandHandler<&Target::OnPlain>(10),
+            };
+            return map;
+        }
+    };
+    Target target;
+    EXPECT_TRUE(target.DispatchCommand(11, fw::EN_KILLFOCUS));
+    EXPECT_TRUE(target.DispatchCommand(10, fw::EN_KILLFOCUS));
+    EXPECT_TRUE(target.DispatchCommand(10));
+    EXPECT_FALSE(target.DispatchCommand(12, fw::EN_KILLFOCUS));
+    EXPECT_EQ(target.seen, (std::vector<int>{2, 1, 0}));
+}
+
 TEST_F(FrameworkWindow, RightClickAndMenuKeysRequestTheContextMenu)
 {
     WithMainLikeWindow([](ProbeDialog& self) {
