@@ -3,11 +3,11 @@
 
 #include "calendar/CalendarDate.h"
 #include "calendar/DateRanges.h"
+#include "core/DialogPlacement.h"
 #include "dialogs/DayFields.h"
 #include "dialogs/DialogPositions.h"
 #include "dialogs/MainWindowRect.h"
 #include "gui/DataExchange.h"
-#include "gui/DialogPlacement.h"
 #include "gui/MessageBox.h"
 #include "res/Resources.h"
 #include "settings/ScheduleSettings.h"

@@ -9,7 +9,6 @@
 
 #include "framework_probe.h"
 #include "gui/App.h"
-#include "gui/DialogPlacement.h"
 #include "gui/Menu.h"
 #include "gui/MessageBox.h"
 #include "gui/ProgressCtrl.h"
@@ -202,30 +201,6 @@ TEST_F(FrameworkWindow, MoveWindowTakesTheOuterSize)
         EXPECT_EQ(self.log, (std::vector<std::string>{"size 0 225x193", "size 0 225x63"}));
     });
 }
-
-struct CentringCase {
-    const char* name;
-    fw::CRect window;
-    bool hasReference;
-    fw::CRect reference;
-    fw::CPoint expected;
-};
-
-class FrameworkWindowCentring : public ::testing::TestWithParam<CentringCase> {};
-
-TEST_P(FrameworkWindowCentring, CentresAndPushesInside)
-{
-    const CentringCase& c = GetParam();
-    const fw::CRect work{0, 0, 1024, 740};
-    EXPECT_EQ(fw::CentredPosition(c.window, c.hasReference ? &c.reference : nullptr, work), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rule, FrameworkWindowCentring,
-                         ::testing::Values(CentringCase{"over_owner", {0, 0, 261, 60}, true, {100, 100, 331, 318}, {85, 179}},
-                                           CentringCase{"no_owner", {0, 0, 261, 60}, false, {}, {382, 340}},
-                                           CentringCase{"left_edge", {0, 0, 261, 60}, true, {-200, 0, 31, 218}, {0, 79}},
-                                           CentringCase{"bottom_right", {0, 0, 261, 60}, true, {900, 700, 1131, 918}, {763, 680}}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FrameworkWindow, HiddenTemplateIsCentredOverItsOwnerOrInTheWorkArea)
 {
