@@ -18,7 +18,7 @@ void CMainDlg::DoDataExchange(fw::CDataExchange* pDX)
 
 ScheduleDates CMainDlg::Dates() const
 {
-    return {settings.studyStart, settings.examDate, settings.nextExamDate};
+    return {m_settings.studyStart, m_settings.examDate, m_settings.nextExamDate};
 }
 
 std::string CMainDlg::SettingsFilePath() const
@@ -30,7 +30,7 @@ std::string CMainDlg::SettingsFilePath() const
 void CMainDlg::LoadSettings()
 {
     const fw::CRect desktop = fw::GetDesktopRect();
-    ::LoadSettings(settings, SettingsFilePath(), fw::LoadString(res::IDS_DEFAULT_TITLE),
+    ::LoadSettings(m_settings, SettingsFilePath(), fw::LoadString(res::IDS_DEFAULT_TITLE),
                    [&](std::int32_t x, std::int32_t y, bool showGraph) {
                        return placement::AcceptsStoredPosition(x, y, showGraph, desktop,
                                                                m_templateRect);
@@ -41,5 +41,5 @@ void CMainDlg::SaveSettings(const char* reason)
 {
     fw::CRect window;
     GetWindowRect(&window);
-    ::SaveSettings(settings, SettingsFilePath(), reason, {window.left, window.top});
+    ::SaveSettings(m_settings, SettingsFilePath(), reason, {window.left, window.top});
 }

@@ -20,8 +20,8 @@ public:
     CMainDlg();
 
     // What the window holds, for the program's tests.
-    const ScheduleSettings& Settings() const { return settings; }
-    const ScheduleFigures& Figures() const { return figures; }
+    const ScheduleSettings& Settings() const { return m_settings; }
+    const ScheduleFigures& Figures() const { return m_figures; }
     bool IsMinimised() const { return m_minimised; }
 
 protected:
@@ -67,8 +67,8 @@ private:
     void SaveSettings(const char* reason);
     ScheduleDates Dates() const;
 
-    ScheduleSettings settings;
-    ScheduleFigures figures;
+    ScheduleSettings m_settings;
+    ScheduleFigures m_figures;
     fw::CProgressCtrl m_progress;
     fw::CRect m_templateRect;                // the window as the template made it
     std::int32_t m_wholeDaysAtLoad = 0;

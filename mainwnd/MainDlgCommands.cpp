@@ -50,22 +50,22 @@ void CMainDlg::OnSetup()
 void CMainDlg::HandToSetup(CSetupDlg& setup) const
 {
     // An invalid date arrives as 4294967295 in each of its fields.
-    SetMembersFromDate(settings.examDate, setup.m_examYear, setup.m_examMonth, setup.m_examDay);
-    SetMembersFromDate(settings.nextExamDate, setup.m_nextYear, setup.m_nextMonth, setup.m_nextDay);
-    SetMembersFromDate(settings.studyStart, setup.m_startYear, setup.m_startMonth, setup.m_startDay);
-    setup.m_title = settings.title;
-    setup.m_showGraph = settings.showGraph ? 1 : 0;
-    setup.m_showNextExam = settings.showNextExam ? 1 : 0;
+    SetMembersFromDate(m_settings.examDate, setup.m_examYear, setup.m_examMonth, setup.m_examDay);
+    SetMembersFromDate(m_settings.nextExamDate, setup.m_nextYear, setup.m_nextMonth, setup.m_nextDay);
+    SetMembersFromDate(m_settings.studyStart, setup.m_startYear, setup.m_startMonth, setup.m_startDay);
+    setup.m_title = m_settings.title;
+    setup.m_showGraph = m_settings.showGraph ? 1 : 0;
+    setup.m_showNextExam = m_settings.showNextExam ? 1 : 0;
 }
 
 void CMainDlg::TakeFromSetup(const CSetupDlg& setup)
 {
-    settings.title = setup.m_title;
-    SetDateFromMembers(settings.examDate, setup.m_examYear, setup.m_examMonth, setup.m_examDay);
-    SetDateFromMembers(settings.nextExamDate, setup.m_nextYear, setup.m_nextMonth, setup.m_nextDay);
-    SetDateFromMembers(settings.studyStart, setup.m_startYear, setup.m_startMonth, setup.m_startDay);
-    settings.showGraph = setup.m_showGraph != 0;
-    settings.showNextExam = setup.m_showNextExam != 0;
+    m_settings.title = setup.m_title;
+    SetDateFromMembers(m_settings.examDate, setup.m_examYear, setup.m_examMonth, setup.m_examDay);
+    SetDateFromMembers(m_settings.nextExamDate, setup.m_nextYear, setup.m_nextMonth, setup.m_nextDay);
+    SetDateFromMembers(m_settings.studyStart, setup.m_startYear, setup.m_startMonth, setup.m_startDay);
+    m_settings.showGraph = setup.m_showGraph != 0;
+    m_settings.showNextExam = setup.m_showNextExam != 0;
 }
 
 void CMainDlg::OnAbout()

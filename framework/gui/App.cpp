@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/CommandLine.h"
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 #include "core/StandardIds.h"
 #include "gui/Accessibility_p.h"
 #include "gui/Fonts_p.h"

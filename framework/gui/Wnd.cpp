@@ -104,11 +104,6 @@ ByteString CWnd::GetWindowText() const
     return m_hwnd ? WidgetText(*WidgetOf(*this)) : ByteString{};
 }
 
-int CWnd::GetWindowTextLength() const
-{
-    return static_cast<int>(GetWindowText().size());
-}
-
 CWnd* CWnd::GetDlgItem(int /*id*/) const
 {
     return nullptr;
@@ -237,13 +232,6 @@ void CWnd::Invalidate(bool /*erase: the whole window is always repainted*/)
 {
     if (m_hwnd)
         WidgetOf(*this)->update();
-}
-
-void CWnd::UpdateWindow()
-{
-    QWidget* widget = WidgetOf(*this);
-    if (widget && widget->isVisible())
-        widget->repaint();
 }
 
 bool CWnd::IsIconic() const

@@ -7,8 +7,8 @@
 #include <memory>
 #include <span>
 
-#include "core/DialogTemplate.h"
 #include "core/Geometry.h"
+#include "core/Resources.h"
 #include "core/Text.h"
 #include "gui/Dc.h"
 #include "gui/Handles.h"
@@ -100,7 +100,6 @@ public:
     // Text, in CP932. Setting the text it already has changes nothing.
     void SetWindowText(const ByteString& text);
     ByteString GetWindowText() const;
-    int GetWindowTextLength() const;
 
     virtual CWnd* GetDlgItem(int id) const;
     void SetDlgItemText(int id, const ByteString& text);
@@ -126,7 +125,6 @@ public:
     void ScreenToClient(CPoint* point) const;
 
     void Invalidate(bool erase = true);
-    void UpdateWindow();
     bool IsIconic() const;
     bool IsWindowVisible() const;
     bool IsWindowEnabled() const;
