@@ -1,7 +1,8 @@
 // Opening the day-count dialog, its field exchange and the count itself.
 #include "dialogs/DayCountDlg.h"
 
-#include "dialogs/DateRanges.h"
+#include "calendar/DateRanges.h"
+#include "dialogs/DateMembers.h"
 #include "dialogs/DayFields.h"
 #include "dialogs/DialogPositions.h"
 #include "dialogs/MainWindowRect.h"
@@ -10,24 +11,12 @@
 
 using namespace date_ranges;
 
-namespace {
-
-std::uint32_t Field(int value)
-{
-    return static_cast<std::uint32_t>(value);   // -1 of an unreadable date stays all ones
-}
-
-}  // namespace
-
 CDayCountDlg::CDayCountDlg() : fw::CDialog(res::IDD_DAYCOUNT)
 {
-    const CalendarDate today = CalendarDate::now();
-    m_fromYear = Field(today.year());
+    SetMembersFromDate(CalendarDate::now(), m_toYear, m_toMonth, m_toDay);
+    m_fromYear = m_toYear;   // 1 January of this year
     m_fromMonth = 1;
     m_fromDay = 1;
-    m_toYear = Field(today.year());
-    m_toMonth = Field(today.month());
-    m_toDay = Field(today.day());
     m_fromWeekday = WeekdayText(m_fromYear, m_fromMonth, m_fromDay);
     m_toWeekday = WeekdayText(m_toYear, m_toMonth, m_toDay);
 }
@@ -35,24 +24,14 @@ CDayCountDlg::CDayCountDlg() : fw::CDialog(res::IDD_DAYCOUNT)
 void CDayCountDlg::DoDataExchange(fw::CDataExchange* pDX)
 {
     fw::CDialog::DoDataExchange(pDX);
-    fw::DDX_Control(pDX, res::IDC_FROM_YEAR_SPIN, m_fromYearSpin);
-    fw::DDX_Control(pDX, res::IDC_FROM_MONTH_SPIN, m_fromMonthSpin);
-    fw::DDX_Control(pDX, res::IDC_FROM_DAY_SPIN, m_fromDaySpin);
-    fw::DDX_Control(pDX, res::IDC_TO_YEAR_SPIN, m_toYearSpin);
-    fw::DDX_Control(pDX, res::IDC_TO_MONTH_SPIN, m_toMonthSpin);
-    fw::DDX_Control(pDX, res::IDC_TO_DAY_SPIN, m_toDaySpin);
-    fw::DDX_Text(pDX, res::IDC_FROM_MONTH, m_fromMonth);
-    fw::DDV_MinMaxUInt(pDX, m_fromMonth, kMonth.low, kMonth.high);
-    fw::DDX_Text(pDX, res::IDC_FROM_DAY, m_fromDay);
-    fw::DDV_MinMaxUInt(pDX, m_fromDay, kDay.low, kDay.high);
-    fw::DDX_Text(pDX, res::IDC_TO_YEAR, m_toYear);
-    fw::DDV_MinMaxUInt(pDX, m_toYear, kDayCountYear.low, kDayCountYear.high);
-    fw::DDX_Text(pDX, res::IDC_TO_MONTH, m_toMonth);
-    fw::DDV_MinMaxUInt(pDX, m_toMonth, kMonth.low, kMonth.high);
-    fw::DDX_Text(pDX, res::IDC_TO_DAY, m_toDay);
-    fw::DDV_MinMaxUInt(pDX, m_toDay, kDay.low, kDay.high);
-    fw::DDX_Text(pDX, res::IDC_FROM_YEAR, m_fromYear);
-    fw::DDV_MinMaxUInt(pDX, m_fromYear, kDayCountYear.low, kDayCountYear.high);
+    AttachDateControls(pDX, *this, Fields());
+    const Range years = RangeOf(DatePart::year);
+    ExchangeNumber(pDX, res::IDC_FROM_MONTH, m_fromMonth, kMonths);
+    ExchangeNumber(pDX, res::IDC_FROM_DAY, m_fromDay, kDays);
+    ExchangeNumber(pDX, res::IDC_TO_YEAR, m_toYear, years);
+    ExchangeNumber(pDX, res::IDC_TO_MONTH, m_toMonth, kMonths);
+    ExchangeNumber(pDX, res::IDC_TO_DAY, m_toDay, kDays);
+    ExchangeNumber(pDX, res::IDC_FROM_YEAR, m_fromYear, years);
     fw::DDX_Text(pDX, res::IDC_DAY_COUNT, m_dayCount);
     fw::DDX_Text(pDX, res::IDC_FROM_WEEKDAY, m_fromWeekday);
     fw::DDX_Text(pDX, res::IDC_TO_WEEKDAY, m_toWeekday);
@@ -69,12 +48,8 @@ bool CDayCountDlg::OnInitDialog()
 
 void CDayCountDlg::SetSpinRanges()
 {
-    for (fw::CSpinButtonCtrl* spin : {&m_fromYearSpin, &m_toYearSpin})
-        spin->SetRange32(kDayCountYear.low, kDayCountYear.high);
-    for (fw::CSpinButtonCtrl* spin : {&m_fromMonthSpin, &m_toMonthSpin})
-        spin->SetRange32(kMonth.low, kMonth.high);
-    for (fw::CSpinButtonCtrl* spin : {&m_fromDaySpin, &m_toDaySpin})
-        spin->SetRange32(kDay.low, kDay.high);
+    for (const Field& field : Fields())
+        SetSpinRange(this->*field.spinButton, RangeOf(field.part));
 }
 
 void CDayCountDlg::PlaceBelowMainWindow()
@@ -93,10 +68,8 @@ void CDayCountDlg::ComputeDayCount()
     WriteFields();
     m_fromWeekday = WeekdayText(m_fromYear, m_fromMonth, m_fromDay);
     m_toWeekday = WeekdayText(m_toYear, m_toMonth, m_toDay);
-    m_fromDate.setDateTime(static_cast<int>(m_fromYear), static_cast<int>(m_fromMonth),
-                           static_cast<int>(m_fromDay), 0, 0, 0);
-    m_toDate.setDateTime(static_cast<int>(m_toYear), static_cast<int>(m_toMonth),
-                         static_cast<int>(m_toDay), 0, 0, 0);
+    SetDateFromMembers(m_fromDate, m_fromYear, m_fromMonth, m_fromDay);
+    SetDateFromMembers(m_toDate, m_toYear, m_toMonth, m_toDay);
     m_dayCount = (m_toDate - m_fromDate).wholeDays();
     WriteFields();
 }

@@ -7,6 +7,8 @@
 #include <span>
 
 #include "calendar/CalendarDate.h"
+#include "calendar/DateRanges.h"
+#include "dialogs/DateFields.h"
 #include "gui/Controls.h"
 #include "gui/Dialog.h"
 
@@ -38,6 +40,12 @@ protected:
     std::span<const fw::CommandEntry> CommandMap() const override;
 
 private:
+    enum class Date { from, to };
+    using Field = DateField<CDayCountDlg, Date>;
+    // The six number fields, date by date.
+    static std::span<const Field> Fields();
+    static date_ranges::Range RangeOf(DatePart part);
+
     void SetSpinRanges();
     void PlaceBelowMainWindow();
 
@@ -45,16 +53,8 @@ private:
     void OnFromToday();
     void OnToToday();
     void OnChangeDayCount();
-    void OnDeltaPosFromDay();
-    void OnDeltaPosToDay();
-
-    void OnKillFocusFromYear();
-    void OnKillFocusFromMonth();
-    void OnKillFocusFromDay();
-    void OnKillFocusToYear();
-    void OnKillFocusToMonth();
-    void OnKillFocusToDay();
-    void LeaveNumberField(std::uint32_t& member, std::uint32_t low, std::uint32_t high);
+    void OnLeaveNumberField(const Field& field);
+    void OnStepDay(const Field& day);
 
     fw::CSpinButtonCtrl m_fromYearSpin;
     fw::CSpinButtonCtrl m_fromMonthSpin;

@@ -1,6 +1,7 @@
 // What the day-count dialog does while it is open: leaving a field, the
 // today buttons, the Shift key, the count field and the day spins.
-#include "dialogs/DateRanges.h"
+#include "calendar/DateRanges.h"
+#include "dialogs/DateMembers.h"
 #include "dialogs/DayCountDlg.h"
 #include "dialogs/DayFields.h"
 #include "res/Resources.h"
@@ -16,40 +17,48 @@ constexpr std::uint32_t kFutureDay = 5;
 
 }  // namespace
 
+std::span<const CDayCountDlg::Field> CDayCountDlg::Fields()
+{
+    using D = CDayCountDlg;
+    using P = DatePart;
+    static const Field fields[] = {
+        {res::IDC_FROM_YEAR, &D::m_fromYear, Date::from, P::year, res::IDC_FROM_YEAR_SPIN, &D::m_fromYearSpin, nullptr},
+        {res::IDC_FROM_MONTH, &D::m_fromMonth, Date::from, P::month, res::IDC_FROM_MONTH_SPIN, &D::m_fromMonthSpin,
+         nullptr},
+        {res::IDC_FROM_DAY, &D::m_fromDay, Date::from, P::day, res::IDC_FROM_DAY_SPIN, &D::m_fromDaySpin, nullptr},
+        {res::IDC_TO_YEAR, &D::m_toYear, Date::to, P::year, res::IDC_TO_YEAR_SPIN, &D::m_toYearSpin, nullptr},
+        {res::IDC_TO_MONTH, &D::m_toMonth, Date::to, P::month, res::IDC_TO_MONTH_SPIN, &D::m_toMonthSpin, nullptr},
+        {res::IDC_TO_DAY, &D::m_toDay, Date::to, P::day, res::IDC_TO_DAY_SPIN, &D::m_toDaySpin, nullptr},
+    };
+    return fields;
+}
+
+Range CDayCountDlg::RangeOf(DatePart part)
+{
+    return PartRange(part, kReadableYears);
+}
+
 std::span<const fw::CommandEntry> CDayCountDlg::CommandMap() const
 {
-    static const fw::CommandEntry map[] = {
-        fw::CommandHandler<&CDayCountDlg::OnKillFocusFromYear>(res::IDC_FROM_YEAR, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CDayCountDlg::OnKillFocusFromMonth>(res::IDC_FROM_MONTH, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CDayCountDlg::OnKillFocusFromDay>(res::IDC_FROM_DAY, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CDayCountDlg::OnKillFocusToYear>(res::IDC_TO_YEAR, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CDayCountDlg::OnKillFocusToMonth>(res::IDC_TO_MONTH, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CDayCountDlg::OnKillFocusToDay>(res::IDC_TO_DAY, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CDayCountDlg::OnChangeDayCount>(res::IDC_DAY_COUNT, fw::EN_CHANGE),
-        fw::CommandHandler<&CDayCountDlg::ComputeDayCount>(res::IDC_COMPUTE, fw::BN_CLICKED),
-        fw::CommandHandler<&CDayCountDlg::OnFromToday>(res::IDC_FROM_TODAY, fw::BN_CLICKED),
-        fw::CommandHandler<&CDayCountDlg::OnToToday>(res::IDC_TO_TODAY, fw::BN_CLICKED),
-        fw::CommandHandler<&CDayCountDlg::OnDeltaPosFromDay>(res::IDC_FROM_DAY_SPIN, fw::UDN_DELTAPOS),
-        fw::CommandHandler<&CDayCountDlg::OnDeltaPosToDay>(res::IDC_TO_DAY_SPIN, fw::UDN_DELTAPOS),
-    };
+    static const std::vector<fw::CommandEntry> map = [] {
+        auto entries = DateFieldCommands<&CDayCountDlg::OnLeaveNumberField, &CDayCountDlg::OnStepDay>(Fields());
+        entries.insert(entries.end(), {
+            fw::CommandHandler<&CDayCountDlg::OnChangeDayCount>(res::IDC_DAY_COUNT, fw::EN_CHANGE),
+            fw::CommandHandler<&CDayCountDlg::ComputeDayCount>(res::IDC_COMPUTE, fw::BN_CLICKED),
+            fw::CommandHandler<&CDayCountDlg::OnFromToday>(res::IDC_FROM_TODAY, fw::BN_CLICKED),
+            fw::CommandHandler<&CDayCountDlg::OnToToday>(res::IDC_TO_TODAY, fw::BN_CLICKED),
+        });
+        return entries;
+    }();
     return map;
 }
 
 // The count and the weekdays stay as they are: only "計算" and the today
 // buttons recompute them.
-void CDayCountDlg::LeaveNumberField(std::uint32_t& member, std::uint32_t low, std::uint32_t high)
+void CDayCountDlg::OnLeaveNumberField(const Field& field)
 {
-    ReadFields();   // a refusal has shown its message; the clamp still follows
-    member = Clamp(member, {low, high});
-    WriteFields();
+    LeaveNumberField(*this, this->*field.member, RangeOf(field.part));
 }
-
-void CDayCountDlg::OnKillFocusFromYear() { LeaveNumberField(m_fromYear, kDayCountYear.low, kDayCountYear.high); }
-void CDayCountDlg::OnKillFocusFromMonth() { LeaveNumberField(m_fromMonth, kMonth.low, kMonth.high); }
-void CDayCountDlg::OnKillFocusFromDay() { LeaveNumberField(m_fromDay, kDay.low, kDay.high); }
-void CDayCountDlg::OnKillFocusToYear() { LeaveNumberField(m_toYear, kDayCountYear.low, kDayCountYear.high); }
-void CDayCountDlg::OnKillFocusToMonth() { LeaveNumberField(m_toMonth, kMonth.low, kMonth.high); }
-void CDayCountDlg::OnKillFocusToDay() { LeaveNumberField(m_toDay, kDay.low, kDay.high); }
 
 // The count field only shows: whatever is typed, the held count comes back.
 void CDayCountDlg::OnChangeDayCount()
@@ -59,20 +68,14 @@ void CDayCountDlg::OnChangeDayCount()
 
 void CDayCountDlg::OnFromToday()
 {
-    const CalendarDate today = CalendarDate::now();
-    m_fromYear = static_cast<std::uint32_t>(today.year());
-    m_fromMonth = static_cast<std::uint32_t>(today.month());
-    m_fromDay = static_cast<std::uint32_t>(today.day());
+    SetMembersFromDate(CalendarDate::now(), m_fromYear, m_fromMonth, m_fromDay);
     m_fromWeekday = WeekdayText(m_fromYear, m_fromMonth, m_fromDay);
     WriteFields();
 }
 
 void CDayCountDlg::OnToToday()
 {
-    const CalendarDate today = CalendarDate::now();
-    m_toYear = static_cast<std::uint32_t>(today.year());
-    m_toMonth = static_cast<std::uint32_t>(today.month());
-    m_toDay = static_cast<std::uint32_t>(today.day());
+    SetMembersFromDate(CalendarDate::now(), m_toYear, m_toMonth, m_toDay);
     m_toWeekday = WeekdayText(m_toYear, m_toMonth, m_toDay);
     if (m_futureDateMode == 1) {
         m_toYear = kFutureYear;
@@ -91,14 +94,8 @@ bool CDayCountDlg::PreTranslateMessage(const fw::KeyMessage& key)
 }
 
 // Before the step: the spin wraps within the month that the fields show.
-void CDayCountDlg::OnDeltaPosFromDay()
+void CDayCountDlg::OnStepDay(const Field& day)
 {
     ReadFields();
-    SetDaySpinRange(m_fromYear, m_fromMonth, m_fromDaySpin);
-}
-
-void CDayCountDlg::OnDeltaPosToDay()
-{
-    ReadFields();
-    SetDaySpinRange(m_toYear, m_toMonth, m_toDaySpin);
+    FitDaySpin(*this, Fields(), day);
 }

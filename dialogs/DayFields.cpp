@@ -3,7 +3,7 @@
 #include <array>
 
 #include "calendar/CalendarDate.h"
-#include "gui/Controls.h"
+#include "dialogs/DateMembers.h"
 
 namespace {
 
@@ -12,8 +12,7 @@ constexpr std::uint32_t kLongestMonth = 31;
 CalendarDate MakeDate(std::uint32_t year, std::uint32_t month, std::uint32_t day)
 {
     CalendarDate date;
-    // The calendar takes ints; an unsigned member keeps its bits (-1 stays -1).
-    date.setDateTime(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), 0, 0, 0);
+    SetDateFromMembers(date, year, month, day);
     return date;
 }
 
@@ -43,11 +42,6 @@ std::uint32_t DaysForDaySpin(std::uint32_t year, std::uint32_t month)
     default:
         return kLongestMonth;
     }
-}
-
-void SetDaySpinRange(std::uint32_t year, std::uint32_t month, fw::CSpinButtonCtrl& spin)
-{
-    spin.SetRange32(1, static_cast<int>(DaysForDaySpin(year, month)));
 }
 
 bool CorrectDay(std::uint32_t year, std::uint32_t month, std::uint32_t& day)

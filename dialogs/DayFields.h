@@ -8,10 +8,6 @@
 
 #include "core/Text.h"
 
-namespace fw {
-class CSpinButtonCtrl;
-}
-
 // Whether the calendar makes a readable date of these members.
 bool DateExists(std::uint32_t year, std::uint32_t month, std::uint32_t day);
 
@@ -20,7 +16,6 @@ bool DateExists(std::uint32_t year, std::uint32_t month, std::uint32_t day);
 // outside 1 to 12 included, so the spin never blocks a field still to be
 // checked).
 std::uint32_t DaysForDaySpin(std::uint32_t year, std::uint32_t month);
-void SetDaySpinRange(std::uint32_t year, std::uint32_t month, fw::CSpinButtonCtrl& spin);
 
 // True when the date exists as it is. Otherwise lowers the day until it
 // does (31 April -> 30 April) and returns false. A date that no lower day

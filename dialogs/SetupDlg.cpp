@@ -2,22 +2,17 @@
 #include "dialogs/SetupDlg.h"
 
 #include "calendar/CalendarDate.h"
-#include "dialogs/DateRanges.h"
+#include "calendar/DateRanges.h"
+#include "core/DialogPlacement.h"
 #include "dialogs/DayFields.h"
 #include "dialogs/DialogPositions.h"
 #include "dialogs/MainWindowRect.h"
 #include "gui/DataExchange.h"
-#include "gui/DialogPlacement.h"
 #include "gui/MessageBox.h"
 #include "res/Resources.h"
+#include "settings/ScheduleSettings.h"
 
 using namespace date_ranges;
-
-namespace {
-
-constexpr int kTitleLimitBytes = 34;   // what the countdown window has room for
-
-}  // namespace
 
 CSetupDlg::CSetupDlg() : fw::CDialog(res::IDD_SETUP)
 {
@@ -30,44 +25,21 @@ CSetupDlg::CSetupDlg() : fw::CDialog(res::IDD_SETUP)
 void CSetupDlg::DoDataExchange(fw::CDataExchange* pDX)
 {
     fw::CDialog::DoDataExchange(pDX);
-    fw::DDX_Control(pDX, res::IDC_NEXT_YEAR, m_nextYearEdit);
-    fw::DDX_Control(pDX, res::IDC_NEXT_MONTH, m_nextMonthEdit);
-    fw::DDX_Control(pDX, res::IDC_NEXT_DAY, m_nextDayEdit);
-    fw::DDX_Control(pDX, res::IDC_START_YEAR, m_startYearEdit);
-    fw::DDX_Control(pDX, res::IDC_START_MONTH, m_startMonthEdit);
-    fw::DDX_Control(pDX, res::IDC_START_DAY, m_startDayEdit);
-    fw::DDX_Control(pDX, res::IDC_EXAM_YEAR_SPIN, m_examYearSpin);
-    fw::DDX_Control(pDX, res::IDC_EXAM_MONTH_SPIN, m_examMonthSpin);
-    fw::DDX_Control(pDX, res::IDC_EXAM_DAY_SPIN, m_examDaySpin);
-    fw::DDX_Control(pDX, res::IDC_NEXT_YEAR_SPIN, m_nextYearSpin);
-    fw::DDX_Control(pDX, res::IDC_NEXT_MONTH_SPIN, m_nextMonthSpin);
-    fw::DDX_Control(pDX, res::IDC_NEXT_DAY_SPIN, m_nextDaySpin);
-    fw::DDX_Control(pDX, res::IDC_START_YEAR_SPIN, m_startYearSpin);
-    fw::DDX_Control(pDX, res::IDC_START_MONTH_SPIN, m_startMonthSpin);
-    fw::DDX_Control(pDX, res::IDC_START_DAY_SPIN, m_startDaySpin);
-
-    fw::DDX_Text(pDX, res::IDC_EXAM_YEAR, m_examYear);
-    fw::DDV_MinMaxUInt(pDX, m_examYear, kSetupYear.low, kSetupYear.high);
-    fw::DDX_Text(pDX, res::IDC_EXAM_MONTH, m_examMonth);
-    fw::DDV_MinMaxUInt(pDX, m_examMonth, kMonth.low, kMonth.high);
-    fw::DDX_Text(pDX, res::IDC_EXAM_DAY, m_examDay);
-    fw::DDV_MinMaxUInt(pDX, m_examDay, kDay.low, kDay.high);
-    fw::DDX_Text(pDX, res::IDC_NEXT_YEAR, m_nextYear);
-    fw::DDV_MinMaxUInt(pDX, m_nextYear, kSetupYear.low, kSetupYear.high);
-    fw::DDX_Text(pDX, res::IDC_NEXT_MONTH, m_nextMonth);
-    fw::DDV_MinMaxUInt(pDX, m_nextMonth, kMonth.low, kMonth.high);
-    fw::DDX_Text(pDX, res::IDC_NEXT_DAY, m_nextDay);
-    fw::DDV_MinMaxUInt(pDX, m_nextDay, kDay.low, kDay.high);
+    AttachDateControls(pDX, *this, Fields());
+    const Range years = RangeOf(DatePart::year);
+    ExchangeNumber(pDX, res::IDC_EXAM_YEAR, m_examYear, years);
+    ExchangeNumber(pDX, res::IDC_EXAM_MONTH, m_examMonth, kMonths);
+    ExchangeNumber(pDX, res::IDC_EXAM_DAY, m_examDay, kDays);
+    ExchangeNumber(pDX, res::IDC_NEXT_YEAR, m_nextYear, years);
+    ExchangeNumber(pDX, res::IDC_NEXT_MONTH, m_nextMonth, kMonths);
+    ExchangeNumber(pDX, res::IDC_NEXT_DAY, m_nextDay, kDays);
     fw::DDX_Text(pDX, res::IDC_EXAM_TITLE, m_title);
-    fw::DDV_MaxChars(pDX, m_title, kTitleLimitBytes);
-    fw::DDX_Text(pDX, res::IDC_START_YEAR, m_startYear);
-    fw::DDV_MinMaxUInt(pDX, m_startYear, kSetupYear.low, kSetupYear.high);
-    fw::DDX_Text(pDX, res::IDC_START_MONTH, m_startMonth);
-    fw::DDV_MinMaxUInt(pDX, m_startMonth, kMonth.low, kMonth.high);
+    fw::DDV_MaxChars(pDX, m_title, static_cast<int>(ScheduleSettings::kTitleLimit));
+    ExchangeNumber(pDX, res::IDC_START_YEAR, m_startYear, years);
+    ExchangeNumber(pDX, res::IDC_START_MONTH, m_startMonth, kMonths);
     fw::DDX_Check(pDX, res::IDC_SHOW_GRAPH, m_showGraph);
     fw::DDX_Check(pDX, res::IDC_SHOW_NEXT_EXAM, m_showNextExam);
-    fw::DDX_Text(pDX, res::IDC_START_DAY, m_startDay);
-    fw::DDV_MinMaxUInt(pDX, m_startDay, kDay.low, kDay.high);
+    ExchangeNumber(pDX, res::IDC_START_DAY, m_startDay, kDays);
 }
 
 bool CSetupDlg::OnInitDialog()
@@ -82,12 +54,8 @@ bool CSetupDlg::OnInitDialog()
 
 void CSetupDlg::SetSpinRanges()
 {
-    for (fw::CSpinButtonCtrl* spin : {&m_examYearSpin, &m_nextYearSpin, &m_startYearSpin})
-        spin->SetRange32(kSetupYear.low, kSetupYear.high);
-    for (fw::CSpinButtonCtrl* spin : {&m_examMonthSpin, &m_nextMonthSpin, &m_startMonthSpin})
-        spin->SetRange32(kMonth.low, kMonth.high);
-    for (fw::CSpinButtonCtrl* spin : {&m_examDaySpin, &m_nextDaySpin, &m_startDaySpin})
-        spin->SetRange32(kDay.low, kDay.high);
+    for (const Field& field : Fields())
+        SetSpinRange(this->*field.spinButton, RangeOf(field.part));
 }
 
 void CSetupDlg::PlaceBesideMainWindow()

@@ -3,10 +3,11 @@
 // members before running it and takes them back only after OK.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <span>
 
+#include "calendar/DateRanges.h"
+#include "dialogs/DateFields.h"
 #include "gui/Controls.h"
 #include "gui/Dialog.h"
 
@@ -35,38 +36,25 @@ protected:
     std::span<const fw::CommandEntry> CommandMap() const override;
 
 private:
-    // The three fields of a date with their spins.
-    struct DateControls {
-        std::array<fw::CEdit*, 3> fields;
-        std::array<fw::CSpinButtonCtrl*, 3> spins;
-    };
-    DateControls NextExamControls();
-    DateControls StudyStartControls();
+    enum class Date { exam, next, start };
+    using Field = DateField<CSetupDlg, Date>;
+    // The nine number fields, date by date.
+    static std::span<const Field> Fields();
+    static date_ranges::Range RangeOf(DatePart part);
+    // The option that a date's editability follows; null for the exam date,
+    // which is always editable.
+    std::int32_t* OptionOf(Date date);
 
     void SetSpinRanges();
     void ApplyNextExamOption();
     void ApplyGraphOption();
-    static void ApplyOption(std::int32_t option, const DateControls& date,
-                            const std::array<std::uint32_t, 3>& values);
+    void ApplyOption(Date date);
     void PlaceBesideMainWindow();
 
-    void OnShowNextExam();
-    void OnShowGraph();
+    void OnLeaveNumberField(const Field& field);
+    void OnStepDay(const Field& day);
+    void OnSwitchOption(const Date& date);
     void OnKillFocusTitle();
-    void OnDeltaPosExamDay();
-    void OnDeltaPosNextDay();
-    void OnDeltaPosStartDay();
-
-    void OnKillFocusExamYear();
-    void OnKillFocusExamMonth();
-    void OnKillFocusExamDay();
-    void OnKillFocusNextYear();
-    void OnKillFocusNextMonth();
-    void OnKillFocusNextDay();
-    void OnKillFocusStartYear();
-    void OnKillFocusStartMonth();
-    void OnKillFocusStartDay();
-    void LeaveNumberField(std::uint32_t& member, std::uint32_t low, std::uint32_t high);
 
     fw::CEdit m_nextYearEdit;
     fw::CEdit m_nextMonthEdit;

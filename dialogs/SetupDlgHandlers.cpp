@@ -1,50 +1,74 @@
 // What the setup dialog does while it is open: leaving a field, the two
 // options with their read-only dates, and the day spins.
-#include "dialogs/DateRanges.h"
-#include "dialogs/DayFields.h"
+#include "calendar/DateRanges.h"
 #include "dialogs/SetupDlg.h"
 #include "res/Resources.h"
+#include "settings/ScheduleSettings.h"
 
 using namespace date_ranges;
 
+std::span<const CSetupDlg::Field> CSetupDlg::Fields()
+{
+    using D = CSetupDlg;
+    using P = DatePart;
+    static const Field fields[] = {
+        {res::IDC_EXAM_YEAR, &D::m_examYear, Date::exam, P::year, res::IDC_EXAM_YEAR_SPIN, &D::m_examYearSpin, nullptr},
+        {res::IDC_EXAM_MONTH, &D::m_examMonth, Date::exam, P::month, res::IDC_EXAM_MONTH_SPIN, &D::m_examMonthSpin,
+         nullptr},
+        {res::IDC_EXAM_DAY, &D::m_examDay, Date::exam, P::day, res::IDC_EXAM_DAY_SPIN, &D::m_examDaySpin, nullptr},
+        {res::IDC_NEXT_YEAR, &D::m_nextYear, Date::next, P::year, res::IDC_NEXT_YEAR_SPIN, &D::m_nextYearSpin,
+         &D::m_nextYearEdit},
+        {res::IDC_NEXT_MONTH, &D::m_nextMonth, Date::next, P::month, res::IDC_NEXT_MONTH_SPIN, &D::m_nextMonthSpin,
+         &D::m_nextMonthEdit},
+        {res::IDC_NEXT_DAY, &D::m_nextDay, Date::next, P::day, res::IDC_NEXT_DAY_SPIN, &D::m_nextDaySpin,
+         &D::m_nextDayEdit},
+        {res::IDC_START_YEAR, &D::m_startYear, Date::start, P::year, res::IDC_START_YEAR_SPIN, &D::m_startYearSpin,
+         &D::m_startYearEdit},
+        {res::IDC_START_MONTH, &D::m_startMonth, Date::start, P::month, res::IDC_START_MONTH_SPIN,
+         &D::m_startMonthSpin, &D::m_startMonthEdit},
+        {res::IDC_START_DAY, &D::m_startDay, Date::start, P::day, res::IDC_START_DAY_SPIN, &D::m_startDaySpin,
+         &D::m_startDayEdit},
+    };
+    return fields;
+}
+
+Range CSetupDlg::RangeOf(DatePart part)
+{
+    return PartRange(part, kScheduleYears);
+}
+
+std::int32_t* CSetupDlg::OptionOf(Date date)
+{
+    switch (date) {
+    case Date::next:
+        return &m_showNextExam;
+    case Date::start:
+        return &m_showGraph;
+    default:
+        return nullptr;
+    }
+}
+
 std::span<const fw::CommandEntry> CSetupDlg::CommandMap() const
 {
-    static const fw::CommandEntry map[] = {
-        fw::CommandHandler<&CSetupDlg::OnKillFocusExamYear>(res::IDC_EXAM_YEAR, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CSetupDlg::OnKillFocusExamMonth>(res::IDC_EXAM_MONTH, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CSetupDlg::OnKillFocusExamDay>(res::IDC_EXAM_DAY, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CSetupDlg::OnKillFocusNextYear>(res::IDC_NEXT_YEAR, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CSetupDlg::OnKillFocusNextMonth>(res::IDC_NEXT_MONTH, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CSetupDlg::OnKillFocusNextDay>(res::IDC_NEXT_DAY, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CSetupDlg::OnKillFocusStartYear>(res::IDC_START_YEAR, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CSetupDlg::OnKillFocusStartMonth>(res::IDC_START_MONTH, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CSetupDlg::OnKillFocusStartDay>(res::IDC_START_DAY, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CSetupDlg::OnKillFocusTitle>(res::IDC_EXAM_TITLE, fw::EN_KILLFOCUS),
-        fw::CommandHandler<&CSetupDlg::OnShowNextExam>(res::IDC_SHOW_NEXT_EXAM, fw::BN_CLICKED),
-        fw::CommandHandler<&CSetupDlg::OnShowGraph>(res::IDC_SHOW_GRAPH, fw::BN_CLICKED),
-        fw::CommandHandler<&CSetupDlg::OnDeltaPosExamDay>(res::IDC_EXAM_DAY_SPIN, fw::UDN_DELTAPOS),
-        fw::CommandHandler<&CSetupDlg::OnDeltaPosNextDay>(res::IDC_NEXT_DAY_SPIN, fw::UDN_DELTAPOS),
-        fw::CommandHandler<&CSetupDlg::OnDeltaPosStartDay>(res::IDC_START_DAY_SPIN, fw::UDN_DELTAPOS),
-    };
+    static constexpr Date kNextExamDate = Date::next;
+    static constexpr Date kStudyStartDate = Date::start;
+    static const std::vector<fw::CommandEntry> map = [] {
+        auto entries = DateFieldCommands<&CSetupDlg::OnLeaveNumberField, &CSetupDlg::OnStepDay>(Fields());
+        entries.insert(entries.end(), {
+            fw::CommandHandler<&CSetupDlg::OnKillFocusTitle>(res::IDC_EXAM_TITLE, fw::EN_KILLFOCUS),
+            fw::CommandHandler<&CSetupDlg::OnSwitchOption>(res::IDC_SHOW_NEXT_EXAM, fw::BN_CLICKED, kNextExamDate),
+            fw::CommandHandler<&CSetupDlg::OnSwitchOption>(res::IDC_SHOW_GRAPH, fw::BN_CLICKED, kStudyStartDate),
+        });
+        return entries;
+    }();
     return map;
 }
 
-void CSetupDlg::LeaveNumberField(std::uint32_t& member, std::uint32_t low, std::uint32_t high)
+void CSetupDlg::OnLeaveNumberField(const Field& field)
 {
-    ReadFields();   // a refusal has shown its message; the clamp still follows
-    member = Clamp(member, {low, high});
-    WriteFields();
+    LeaveNumberField(*this, this->*field.member, RangeOf(field.part));
 }
-
-void CSetupDlg::OnKillFocusExamYear() { LeaveNumberField(m_examYear, kSetupYear.low, kSetupYear.high); }
-void CSetupDlg::OnKillFocusExamMonth() { LeaveNumberField(m_examMonth, kMonth.low, kMonth.high); }
-void CSetupDlg::OnKillFocusExamDay() { LeaveNumberField(m_examDay, kDay.low, kDay.high); }
-void CSetupDlg::OnKillFocusNextYear() { LeaveNumberField(m_nextYear, kSetupYear.low, kSetupYear.high); }
-void CSetupDlg::OnKillFocusNextMonth() { LeaveNumberField(m_nextMonth, kMonth.low, kMonth.high); }
-void CSetupDlg::OnKillFocusNextDay() { LeaveNumberField(m_nextDay, kDay.low, kDay.high); }
-void CSetupDlg::OnKillFocusStartYear() { LeaveNumberField(m_startYear, kSetupYear.low, kSetupYear.high); }
-void CSetupDlg::OnKillFocusStartMonth() { LeaveNumberField(m_startMonth, kMonth.low, kMonth.high); }
-void CSetupDlg::OnKillFocusStartDay() { LeaveNumberField(m_startDay, kDay.low, kDay.high); }
 
 // The title is only read: a title too long keeps its message and its text.
 void CSetupDlg::OnKillFocusTitle()
@@ -52,82 +76,54 @@ void CSetupDlg::OnKillFocusTitle()
     ReadFields();
 }
 
-CSetupDlg::DateControls CSetupDlg::NextExamControls()
-{
-    return {{&m_nextYearEdit, &m_nextMonthEdit, &m_nextDayEdit}, {&m_nextYearSpin, &m_nextMonthSpin, &m_nextDaySpin}};
-}
-
-CSetupDlg::DateControls CSetupDlg::StudyStartControls()
-{
-    return {{&m_startYearEdit, &m_startMonthEdit, &m_startDayEdit},
-            {&m_startYearSpin, &m_startMonthSpin, &m_startDaySpin}};
-}
-
 // An option that is off makes its date read-only and pins each spin on its
 // field's value, so that stepping it changes nothing. The platform's spin
 // bounds are 16-bit numbers, so the pin takes the member's low 16 bits.
-void CSetupDlg::ApplyOption(std::int32_t option, const DateControls& date, const std::array<std::uint32_t, 3>& values)
+void CSetupDlg::ApplyOption(Date date)
 {
-    const bool editable = option != 0;
-    for (fw::CEdit* field : date.fields)
-        field->SetReadOnly(!editable);
-    if (editable) {
-        date.spins[0]->SetRange32(kSetupYear.low, kSetupYear.high);
-        date.spins[1]->SetRange32(kMonth.low, kMonth.high);
-        date.spins[2]->SetRange32(kDay.low, kDay.high);
-        return;
+    const bool editable = *OptionOf(date) != 0;
+    for (const Field& field : Fields()) {
+        if (field.date == date)
+            (this->*field.editBox).SetReadOnly(!editable);
     }
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const int pinned = static_cast<std::int16_t>(values[i] & 0xFFFF);
-        date.spins[i]->SetRange32(pinned, pinned);
+    for (const Field& field : Fields()) {
+        if (field.date != date)
+            continue;
+        if (editable) {
+            SetSpinRange(this->*field.spinButton, RangeOf(field.part));
+        } else {
+            const int pinned = static_cast<std::int16_t>(this->*field.member & 0xFFFF);
+            (this->*field.spinButton).SetRange32(pinned, pinned);
+        }
     }
 }
 
 void CSetupDlg::ApplyNextExamOption()
 {
-    ApplyOption(m_showNextExam, NextExamControls(), {m_nextYear, m_nextMonth, m_nextDay});
+    ApplyOption(Date::next);
 }
 
 void CSetupDlg::ApplyGraphOption()
 {
-    ApplyOption(m_showGraph, StudyStartControls(), {m_startYear, m_startMonth, m_startDay});
+    ApplyOption(Date::start);
 }
 
 // The check box has changed its own mark; the member follows it here.
-void CSetupDlg::OnShowNextExam()
+void CSetupDlg::OnSwitchOption(const Date& date)
 {
-    m_showNextExam = m_showNextExam == 0 ? 1 : 0;
-    ApplyNextExamOption();
-    ReadFields();
-    WriteFields();
-}
-
-void CSetupDlg::OnShowGraph()
-{
-    m_showGraph = m_showGraph == 0 ? 1 : 0;
-    ApplyGraphOption();
+    std::int32_t& option = *OptionOf(date);
+    option = option == 0 ? 1 : 0;
+    ApplyOption(date);
     ReadFields();
     WriteFields();
 }
 
 // Before the step: an editable date's day spin wraps within the month its
 // fields show; a pinned one stays pinned.
-void CSetupDlg::OnDeltaPosExamDay()
+void CSetupDlg::OnStepDay(const Field& day)
 {
     ReadFields();
-    SetDaySpinRange(m_examYear, m_examMonth, m_examDaySpin);
-}
-
-void CSetupDlg::OnDeltaPosNextDay()
-{
-    ReadFields();
-    if (m_showNextExam != 0)
-        SetDaySpinRange(m_nextYear, m_nextMonth, m_nextDaySpin);
-}
-
-void CSetupDlg::OnDeltaPosStartDay()
-{
-    ReadFields();
-    if (m_showGraph != 0)
-        SetDaySpinRange(m_startYear, m_startMonth, m_startDaySpin);
+    const std::int32_t* option = OptionOf(day.date);
+    if (!option || *option != 0)
+        FitDaySpin(*this, Fields(), day);
 }

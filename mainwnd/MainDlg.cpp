@@ -18,7 +18,7 @@ void CMainDlg::DoDataExchange(fw::CDataExchange* pDX)
 
 ScheduleDates CMainDlg::Dates() const
 {
-    return {settings.studyStart, settings.examDate, settings.nextExamDate};
+    return {m_settings.studyStart, m_settings.examDate, m_settings.nextExamDate};
 }
 
 std::string CMainDlg::SettingsFilePath() const
@@ -30,7 +30,7 @@ std::string CMainDlg::SettingsFilePath() const
 void CMainDlg::LoadSettings()
 {
     const fw::CRect desktop = fw::GetDesktopRect();
-    ::LoadSettings(settings, SettingsFilePath(), fw::LoadString(res::IDS_DEFAULT_TITLE),
+    ::LoadSettings(m_settings, SettingsFilePath(), fw::LoadString(res::IDS_DEFAULT_TITLE),
                    [&](std::int32_t x, std::int32_t y, bool showGraph) {
                        return placement::AcceptsStoredPosition(x, y, showGraph, desktop,
                                                                m_templateRect);
@@ -39,7 +39,7 @@ void CMainDlg::LoadSettings()
 
 void CMainDlg::SaveSettings(const char* reason)
 {
-    ::SaveSettings(settings, SettingsFilePath(), reason, CurrentPosition());
+    ::SaveSettings(m_settings, SettingsFilePath(), reason, CurrentPosition());
 }
 
 // Where the window's outer rectangle stands; nothing where the platform

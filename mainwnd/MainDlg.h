@@ -21,8 +21,8 @@ public:
     CMainDlg();
 
     // What the window holds, for the program's tests.
-    const ScheduleSettings& Settings() const { return settings; }
-    const ScheduleFigures& Figures() const { return figures; }
+    const ScheduleSettings& Settings() const { return m_settings; }
+    const ScheduleFigures& Figures() const { return m_figures; }
     bool IsMinimised() const { return m_minimised; }
 
 protected:
@@ -69,8 +69,8 @@ private:
     std::optional<WindowPos> CurrentPosition() const;
     ScheduleDates Dates() const;
 
-    ScheduleSettings settings;
-    ScheduleFigures figures;
+    ScheduleSettings m_settings;
+    ScheduleFigures m_figures;
     fw::CProgressCtrl m_progress;
     fw::CRect m_templateRect;                // the window as the template made it
     std::int32_t m_wholeDaysAtLoad = 0;

@@ -1,28 +1,13 @@
 // The countdown window's commands: the context menu, the setup and
 // day-count dialogs, the About box and the menu's "終了".
 #include "dialogs/AboutDlg.h"
+#include "dialogs/DateMembers.h"
 #include "dialogs/DayCountDlg.h"
 #include "dialogs/SetupDlg.h"
 #include "gui/App.h"
 #include "gui/Menu.h"
 #include "mainwnd/MainDlg.h"
 #include "res/Resources.h"
-
-namespace {
-
-// An invalid date hands -1 in each member, which the fields show as 4294967295.
-std::uint32_t Member(int field)
-{
-    return static_cast<std::uint32_t>(field);
-}
-
-// A date that does not exist becomes invalid, as the calendar makes it.
-void SetDate(CalendarDate& date, std::uint32_t year, std::uint32_t month, std::uint32_t day)
-{
-    date.setDateTime(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), 0, 0, 0);
-}
-
-}  // namespace
 
 std::span<const fw::CommandEntry> CMainDlg::CommandMap() const
 {
@@ -64,28 +49,23 @@ void CMainDlg::OnSetup()
 
 void CMainDlg::HandToSetup(CSetupDlg& setup) const
 {
-    setup.m_examYear = Member(settings.examDate.year());
-    setup.m_examMonth = Member(settings.examDate.month());
-    setup.m_examDay = Member(settings.examDate.day());
-    setup.m_nextYear = Member(settings.nextExamDate.year());
-    setup.m_nextMonth = Member(settings.nextExamDate.month());
-    setup.m_nextDay = Member(settings.nextExamDate.day());
-    setup.m_startYear = Member(settings.studyStart.year());
-    setup.m_startMonth = Member(settings.studyStart.month());
-    setup.m_startDay = Member(settings.studyStart.day());
-    setup.m_title = settings.title;
-    setup.m_showGraph = settings.showGraph ? 1 : 0;
-    setup.m_showNextExam = settings.showNextExam ? 1 : 0;
+    // An invalid date arrives as 4294967295 in each of its fields.
+    SetMembersFromDate(m_settings.examDate, setup.m_examYear, setup.m_examMonth, setup.m_examDay);
+    SetMembersFromDate(m_settings.nextExamDate, setup.m_nextYear, setup.m_nextMonth, setup.m_nextDay);
+    SetMembersFromDate(m_settings.studyStart, setup.m_startYear, setup.m_startMonth, setup.m_startDay);
+    setup.m_title = m_settings.title;
+    setup.m_showGraph = m_settings.showGraph ? 1 : 0;
+    setup.m_showNextExam = m_settings.showNextExam ? 1 : 0;
 }
 
 void CMainDlg::TakeFromSetup(const CSetupDlg& setup)
 {
-    settings.title = setup.m_title;
-    SetDate(settings.examDate, setup.m_examYear, setup.m_examMonth, setup.m_examDay);
-    SetDate(settings.nextExamDate, setup.m_nextYear, setup.m_nextMonth, setup.m_nextDay);
-    SetDate(settings.studyStart, setup.m_startYear, setup.m_startMonth, setup.m_startDay);
-    settings.showGraph = setup.m_showGraph != 0;
-    settings.showNextExam = setup.m_showNextExam != 0;
+    m_settings.title = setup.m_title;
+    SetDateFromMembers(m_settings.examDate, setup.m_examYear, setup.m_examMonth, setup.m_examDay);
+    SetDateFromMembers(m_settings.nextExamDate, setup.m_nextYear, setup.m_nextMonth, setup.m_nextDay);
+    SetDateFromMembers(m_settings.studyStart, setup.m_startYear, setup.m_startMonth, setup.m_startDay);
+    m_settings.showGraph = setup.m_showGraph != 0;
+    m_settings.showNextExam = setup.m_showNextExam != 0;
 }
 
 void CMainDlg::OnAbout()

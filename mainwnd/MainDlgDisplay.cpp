@@ -63,18 +63,18 @@ void CMainDlg::UpdateDisplay()
 {
     using namespace display_texts;
     const ScheduleDates dates = Dates();
-    figures.refreshToday();
-    figures.computeDaily(dates, m_wholeDaysAtLoad);
+    m_figures.refreshToday();
+    m_figures.computeDaily(dates, m_wholeDaysAtLoad);
     DrawDaysLeft();
-    m_progress.SetPos(figures.elapsedDays);
+    m_progress.SetPos(m_figures.elapsedDays);
     DrawGraph();
-    SetDlgItemText(res::IDC_START_DATE, MonthDay(settings.studyStart));
-    SetDlgItemText(res::IDC_WHOLE_DAYS, WholeSchedule(figures.wholeDays));
-    SetDlgItemText(res::IDC_EXAM_DATE, MonthDay(settings.examDate));
-    SetDlgItemText(res::IDC_TITLE, settings.title);
+    SetDlgItemText(res::IDC_START_DATE, MonthDay(m_settings.studyStart));
+    SetDlgItemText(res::IDC_WHOLE_DAYS, WholeSchedule(m_figures.wholeDays));
+    SetDlgItemText(res::IDC_EXAM_DATE, MonthDay(m_settings.examDate));
+    SetDlgItemText(res::IDC_TITLE, m_settings.title);
     SetDlgItemText(res::IDC_START_LABEL, m_startLabel);
     SetDlgItemText(res::IDC_EXAM_LABEL, m_examLabel);
-    SetWindowText(Caption(m_appName, figures.today));
+    SetWindowText(Caption(m_appName, m_figures.today));
 }
 
 void CMainDlg::DrawDaysLeft()
@@ -95,11 +95,11 @@ void CMainDlg::DrawDaysLeft()
     fw::CFont* oldFont = dc->SelectObject(&font);
     dc->SetTextColor(kDaysLeftText);
     dc->SetBkMode(fw::TRANSPARENT);
-    const auto nextExam = settings.showNextExam ? std::optional(figures.daysToNextExam) : std::nullopt;
-    const fw::ByteString text = display_texts::DaysLeft(figures.daysLeft, nextExam);
+    const auto nextExam = m_settings.showNextExam ? std::optional(m_figures.daysToNextExam) : std::nullopt;
+    const fw::ByteString text = display_texts::DaysLeft(m_figures.daysLeft, nextExam);
     dc->DrawText(text, &rect, fw::DT_CENTER | fw::DT_VCENTER | fw::DT_SINGLELINE);
     area->SetAccessibleText(text);
-    m_daysLeftShown = figures.daysLeft;
+    m_daysLeftShown = m_figures.daysLeft;
     ShowDaysLeftOnLauncher(m_daysLeftShown);
 
     dc->SelectObject(oldFont);
@@ -122,10 +122,10 @@ void CMainDlg::DrawGraph()
     dc->Rectangle(0, 0, width, height);
     dc->SelectObject(oldBrush);
 
-    figures.computeGraph(Dates(), width);
-    if (figures.graphDrawn())
-        DrawBar(dc, 5, 3 * (height / 4) - 3, figures.graphBar - 5, 10, width - 10, kBarFill);
-    area->SetAccessibleName(GraphInWords((figures.today - settings.studyStart).wholeDays(), figures.wholeDays));
+    m_figures.computeGraph(Dates(), width);
+    if (m_figures.graphDrawn())
+        DrawBar(dc, 5, 3 * (height / 4) - 3, m_figures.graphBar - 5, 10, width - 10, kBarFill);
+    area->SetAccessibleName(GraphInWords((m_figures.today - m_settings.studyStart).wholeDays(), m_figures.wholeDays));
 
     area->ReleaseDC(dc);
     inside.DeleteObject();

@@ -18,13 +18,13 @@ bool CMainDlg::OnInitDialog()
     fw::CDialog::OnInitDialog();
     RebuildSystemMenu();
     SetIcon(m_icon, true);
-    figures.refreshToday();
-    settings.title = fw::LoadString(res::IDS_DEFAULT_TITLE);
+    m_figures.refreshToday();
+    m_settings.title = fw::LoadString(res::IDS_DEFAULT_TITLE);
     m_appName = fw::LoadString(res::IDS_APP_NAME);
     m_startLabel = fw::LoadString(res::IDS_START_LABEL);
     m_examLabel = fw::LoadString(res::IDS_EXAM_LABEL);
-    settings.showGraph = false;
-    settings.showNextExam = false;
+    m_settings.showGraph = false;
+    m_settings.showNextExam = false;
     SetDefaultPosition();
     LoadSettings();
     PlaceWindow();
@@ -62,13 +62,13 @@ void CMainDlg::RebuildSystemMenu()
 void CMainDlg::SetDefaultPosition()
 {
     GetWindowRect(&m_templateRect);
-    settings.windowPos = placement::DefaultPosition(fw::GetDesktopRect(), m_templateRect);
+    m_settings.windowPos = placement::DefaultPosition(fw::GetDesktopRect(), m_templateRect);
 }
 
 void CMainDlg::PlaceWindow()
 {
-    MoveWindow(settings.windowPos.left, settings.windowPos.top, placement::kWindowWidth,
-               placement::WindowHeight(settings.showGraph), true);
+    MoveWindow(m_settings.windowPos.left, m_settings.windowPos.top, placement::kWindowWidth,
+               placement::WindowHeight(m_settings.showGraph), true);
 }
 
 void CMainDlg::OnSysCommand(unsigned id, long lParam)
@@ -81,7 +81,7 @@ void CMainDlg::OnSysCommand(unsigned id, long lParam)
         return;   // the window is never maximised
     case fw::SC_MINIMIZE: {
         const std::optional<WindowPos> window = CurrentPosition();
-        if (window && (window->left != settings.windowPos.left || window->top != settings.windowPos.top))
+        if (window && (window->left != m_settings.windowPos.left || window->top != m_settings.windowPos.top))
             SaveSettings("SysCommand");
         break;
     }
@@ -93,7 +93,7 @@ void CMainDlg::OnSysCommand(unsigned id, long lParam)
 
 void CMainDlg::OnTimer(unsigned id)
 {
-    if (!figures.dayChanged())
+    if (!m_figures.dayChanged())
         return;
     Invalidate(true);
     if (m_minimised) {

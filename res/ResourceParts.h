@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 
 namespace res {
 

@@ -2,7 +2,7 @@
 // and the icon, with the numbers by which the program asks for them.
 #pragma once
 
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 #include "core/StandardIds.h"
 
 // Everything below, ready for fw::SetResources.

@@ -6,7 +6,12 @@
 #include <cstdint>
 
 #include "calendar/CalendarDate.h"
+#include "calendar/DateRanges.h"
 #include "core/Text.h"
+
+// The years an exam's dates may lie in: the loader drops a stored date
+// outside them, and the setup dialog keeps its year fields inside them.
+inline constexpr date_ranges::Range kScheduleYears{1999, 2010};
 
 struct WindowPos {
     std::int32_t left = 0;
@@ -22,5 +27,7 @@ struct ScheduleSettings {
     bool showNextExam = false;   // "（%d）" after the days left
     WindowPos windowPos;         // left and top of the window's outer rectangle
 
+    // The most the countdown window has room for, in bytes; the loader cuts
+    // a longer title and the setup dialog takes no more.
     static constexpr std::size_t kTitleLimit = 34;
 };

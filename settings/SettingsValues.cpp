@@ -57,13 +57,13 @@ std::optional<std::array<std::int32_t, N>> ReadIntegers(std::string_view text)
 template std::optional<std::array<std::int32_t, 2>> ReadIntegers<2>(std::string_view);
 template std::optional<std::array<std::int32_t, 3>> ReadIntegers<3>(std::string_view);
 
-std::optional<CalendarDate> ReadDate(std::string_view value)
+std::optional<CalendarDate> ReadDate(std::string_view value, date_ranges::Range years)
 {
     const auto numbers = ReadIntegers<3>(value);
     if (!numbers)
         return std::nullopt;
     const auto [year, month, day] = *numbers;
-    if (year < kFirstYear || year > kLastYear)
+    if (!years.Contains(static_cast<std::uint32_t>(year)))   // a negative year counts as too large
         return std::nullopt;
     CalendarDate date;
     date.setDateTime(year, month, day, 0, 0, 0);

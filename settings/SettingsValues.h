@@ -11,6 +11,8 @@
 #include <string_view>
 
 #include "calendar/CalendarDate.h"
+#include "calendar/DateRanges.h"
+#include "settings/ScheduleSettings.h"
 
 namespace settings_values {
 
@@ -23,8 +25,8 @@ template <std::size_t N>
 std::optional<std::array<std::int32_t, N>> ReadIntegers(std::string_view text);
 
 // Year, month and day from a date value, when the value has all three and
-// its year lies in 1999 ... 2010; the date itself may still not exist.
-std::optional<CalendarDate> ReadDate(std::string_view value);
+// its year lies in `years`; the date itself may still not exist.
+std::optional<CalendarDate> ReadDate(std::string_view value, date_ranges::Range years = kScheduleYears);
 
 // true for exactly "TRUE", false for exactly "FALSE", nothing otherwise.
 std::optional<bool> ReadSwitch(std::string_view value);
@@ -37,8 +39,5 @@ std::string_view FormatSwitch(bool on);
 // The title cut to `limit` bytes on the last whole CP932 character, so that
 // half a double-byte character never reaches the screen or the file.
 std::string_view CutTitle(std::string_view title, std::size_t limit);
-
-inline constexpr int kFirstYear = 1999;
-inline constexpr int kLastYear = 2010;
 
 }  // namespace settings_values

@@ -1,6 +1,6 @@
 // The registry of the program's resources: one table, handed over once at
 // start-up, and the look-ups that the window code makes by resource number.
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 
 namespace fw {
 

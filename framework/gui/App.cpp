@@ -10,7 +10,7 @@
 #include "core/AppIdentity.h"
 #include "core/CommandLine.h"
 #include "core/DisplayPlatform.h"
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 #include "core/StandardIds.h"
 #include "gui/Accessibility_p.h"
 #include "gui/Fonts_p.h"

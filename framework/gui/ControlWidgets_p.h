@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 #include "gui/DialogUnits.h"
 #include "gui/Wnd.h"
 

@@ -5,8 +5,8 @@
 #include <limits>
 #include <string>
 
-#include "core/DialogTemplate.h"
 #include "core/FieldNumbers.h"
+#include "core/Resources.h"
 #include "core/StandardIds.h"
 #include "gui/ControlWidgets_p.h"
 #include "gui/Dialog.h"

@@ -129,11 +129,6 @@ COLORREF CDC::SetTextColor(COLORREF color)
     return std::exchange(m_textColor, color);
 }
 
-COLORREF CDC::SetBkColor(COLORREF color)
-{
-    return std::exchange(m_bkColor, color);
-}
-
 int CDC::SetBkMode(int mode)
 {
     return std::exchange(m_bkMode, mode);

@@ -131,7 +131,6 @@ public:
 
     COLORREF SetTextColor(COLORREF color);
     COLORREF GetTextColor() const { return m_textColor; }
-    COLORREF SetBkColor(COLORREF color);
     COLORREF GetBkColor() const { return m_bkColor; }
     int SetBkMode(int mode);
     int GetBkMode() const { return m_bkMode; }

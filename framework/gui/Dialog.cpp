@@ -9,10 +9,10 @@
 #include <new>
 #include <system_error>
 
+#include "core/DialogPlacement.h"
 #include "gui/Accessibility_p.h"
 #include "gui/App.h"
 #include "gui/ControlWidgets_p.h"
-#include "gui/DialogPlacement.h"
 #include "gui/DialogState_p.h"
 #include "gui/DialogWindow_p.h"
 #include "gui/Dispatch_p.h"

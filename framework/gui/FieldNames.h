@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 
 namespace fw {
 

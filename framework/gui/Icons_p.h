@@ -5,7 +5,7 @@
 #include <QIcon>
 #include <QPixmap>
 
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 
 namespace fw {
 

@@ -6,7 +6,7 @@
 
 #include <utility>
 
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 #include "gui/App.h"
 #include "gui/Toolkit_p.h"
 #include "gui/Wnd.h"

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 #include "gui/App.h"
 #include "gui/Dialog.h"
 #include "gui/ModalRuns_p.h"

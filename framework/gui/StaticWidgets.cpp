@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 #include "gui/Accessibility_p.h"
 #include "gui/ControlWidgets_p.h"
 #include "gui/DevicePixels_p.h"

@@ -46,7 +46,7 @@ bool CCmdTarget::DispatchCommand(unsigned id, unsigned code)
 {
     for (const CommandEntry& entry : CommandMap()) {
         if (entry.id == id && entry.code == code) {
-            entry.invoke(*this);
+            entry.invoke(*this, entry.argument);
             return true;
         }
     }
@@ -102,11 +102,6 @@ void CWnd::SetWindowText(const ByteString& text)
 ByteString CWnd::GetWindowText() const
 {
     return m_hwnd ? WidgetText(*WidgetOf(*this)) : ByteString{};
-}
-
-int CWnd::GetWindowTextLength() const
-{
-    return static_cast<int>(GetWindowText().size());
 }
 
 CWnd* CWnd::GetDlgItem(int /*id*/) const
@@ -237,13 +232,6 @@ void CWnd::Invalidate(bool /*erase: the whole window is always repainted*/)
 {
     if (m_hwnd)
         WidgetOf(*this)->update();
-}
-
-void CWnd::UpdateWindow()
-{
-    QWidget* widget = WidgetOf(*this);
-    if (widget && widget->isVisible())
-        widget->repaint();
 }
 
 bool CWnd::IsIconic() const

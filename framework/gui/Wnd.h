@@ -7,8 +7,8 @@
 #include <memory>
 #include <span>
 
-#include "core/DialogTemplate.h"
 #include "core/Geometry.h"
+#include "core/Resources.h"
 #include "core/Text.h"
 #include "gui/Dc.h"
 #include "gui/Handles.h"
@@ -25,11 +25,13 @@ struct WndAccess;
 using HICON = const IconResource*;
 
 // One entry of a command table: the command of a menu item or a button
-// (code 0) or a control notification, and the member function handling it.
+// (code 0) or a control notification, the member function handling it and
+// what that function is handed (null for one that takes nothing).
 struct CommandEntry {
     unsigned id;
     unsigned code;
-    void (*invoke)(CCmdTarget& target);
+    void (*invoke)(CCmdTarget& target, const void* argument);
+    const void* argument = nullptr;
 };
 
 namespace detail {
@@ -37,6 +39,10 @@ template <typename Member>
 struct ClassOfMember;
 template <typename Class>
 struct ClassOfMember<void (Class::*)()> {
+    using type = Class;
+};
+template <typename Class, typename Argument>
+struct ClassOfMember<void (Class::*)(const Argument&)> {
     using type = Class;
 };
 }  // namespace detail
@@ -47,7 +53,22 @@ template <auto Handler>
 constexpr CommandEntry CommandHandler(unsigned id, unsigned code = 0)
 {
     using Class = typename detail::ClassOfMember<decltype(Handler)>::type;
-    return {id, code, [](CCmdTarget& target) { (static_cast<Class&>(target).*Handler)(); }};
+    return {id, code, [](CCmdTarget& target, const void*) { (static_cast<Class&>(target).*Handler)(); }};
+}
+
+// The same for a handler that takes `argument`, so that one handler serves
+// several entries, e.g. one row of a table for each field:
+//   fw::CommandHandler<&CSetupDlg::OnLeaveNumberField>(1000, EN_KILLFOCUS, fields[0])
+// The entry keeps the argument's address: it must outlive the table.
+template <auto Handler, typename Argument>
+constexpr CommandEntry CommandHandler(unsigned id, unsigned code, const Argument& argument)
+{
+    using Class = typename detail::ClassOfMember<decltype(Handler)>::type;
+    return {id, code,
+            [](CCmdTarget& target, const void* held) {
+                (static_cast<Class&>(target).*Handler)(*static_cast<const Argument*>(held));
+            },
+            &argument};
 }
 
 class CCmdTarget {
@@ -79,7 +100,6 @@ public:
     // Text, in CP932. Setting the text it already has changes nothing.
     void SetWindowText(const ByteString& text);
     ByteString GetWindowText() const;
-    int GetWindowTextLength() const;
 
     virtual CWnd* GetDlgItem(int id) const;
     void SetDlgItemText(int id, const ByteString& text);
@@ -105,7 +125,6 @@ public:
     void ScreenToClient(CPoint* point) const;
 
     void Invalidate(bool erase = true);
-    void UpdateWindow();
     bool IsIconic() const;
     bool IsWindowVisible() const;
     bool IsWindowEnabled() const;

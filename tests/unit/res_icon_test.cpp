@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 #include "res/Resources.h"
 
 namespace {

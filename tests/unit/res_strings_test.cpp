@@ -1,7 +1,7 @@
 // The string table and the registry through which the program reads it.
 #include <gtest/gtest.h>
 
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 #include "res/Resources.h"
 
 namespace {

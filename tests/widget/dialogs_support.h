@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "core/Clock.h"
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 #include "gui/App.h"
 #include "gui/Dialog.h"
 #include "gui/Menu.h"

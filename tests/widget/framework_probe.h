@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 #include "gui/Controls.h"
 #include "gui/DataExchange.h"
 #include "gui/Dialog.h"

@@ -9,7 +9,6 @@
 
 #include "framework_probe.h"
 #include "gui/App.h"
-#include "gui/DialogPlacement.h"
 #include "gui/Menu.h"
 #include "gui/MessageBox.h"
 #include "gui/ProgressCtrl.h"
@@ -203,30 +202,6 @@ TEST_F(FrameworkWindow, MoveWindowTakesTheOuterSize)
     });
 }
 
-struct CentringCase {
-    const char* name;
-    fw::CRect window;
-    bool hasReference;
-    fw::CRect reference;
-    fw::CPoint expected;
-};
-
-class FrameworkWindowCentring : public ::testing::TestWithParam<CentringCase> {};
-
-TEST_P(FrameworkWindowCentring, CentresAndPushesInside)
-{
-    const CentringCase& c = GetParam();
-    const fw::CRect work{0, 0, 1024, 740};
-    EXPECT_EQ(fw::CentredPosition(c.window, c.hasReference ? &c.reference : nullptr, work), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rule, FrameworkWindowCentring,
-                         ::testing::Values(CentringCase{"over_owner", {0, 0, 261, 60}, true, {100, 100, 331, 318}, {85, 179}},
-                                           CentringCase{"no_owner", {0, 0, 261, 60}, false, {}, {382, 340}},
-                                           CentringCase{"left_edge", {0, 0, 261, 60}, true, {-200, 0, 31, 218}, {0, 79}},
-                                           CentringCase{"bottom_right", {0, 0, 261, 60}, true, {900, 700, 1131, 918}, {763, 680}}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(FrameworkWindow, HiddenTemplateIsCentredOverItsOwnerOrInTheWorkArea)
 {
     fw::CRect nestedRect;
@@ -383,6 +358,34 @@ TEST_F(FrameworkWindow, LoadedMenuTracksAtThePointAndSendsTheCommandToItsOwner)
     EXPECT_EQ(dialog.DoModal(), 5);
     EXPECT_EQ(shownAt, (fw::CPoint{-1, -1}));
     EXPECT_EQ(items, 3u);
+}
+
+// One handler behind several entries: each entry hands it its own argument,
+// and an entry without one still reaches its plain handler.
+TEST(CommandTable, EachEntryHandsItsOwnArgument)
+{
+    struct Target : fw::CCmdTarget {
+        std::vector<int> seen;
+        void OnValue(const int& value) { seen.push_back(value); }
+        void OnPlain() { seen.push_back(0); }
+        std::span<const fw::CommandEntry> CommandMap() const override
+        {
+            static constexpr int kOne = 1;
+            static constexpr int kTwo = 2;
+            static const fw::CommandEntry map[] = {
+                fw::CommandHandler<&Target::OnValue>(10, fw::EN_KILLFOCUS, kOne),
+                fw::CommandHandler<&Target::OnValue>(11, fw::EN_KILLFOCUS, kTwo),
+                fw::CommandHandler<&Target::OnPlain>(10),
+            };
+            return map;
+        }
+    };
+    Target target;
+    EXPECT_TRUE(target.DispatchCommand(11, fw::EN_KILLFOCUS));
+    EXPECT_TRUE(target.DispatchCommand(10, fw::EN_KILLFOCUS));
+    EXPECT_TRUE(target.DispatchCommand(10));
+    EXPECT_FALSE(target.DispatchCommand(12, fw::EN_KILLFOCUS));
+    EXPECT_EQ(target.seen, (std::vector<int>{2, 1, 0}));
 }
 
 TEST_F(FrameworkWindow, RightClickAndMenuKeysRequestTheContextMenu)

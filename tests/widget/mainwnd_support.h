@@ -16,7 +16,7 @@
 #include <string>
 
 #include "core/Clock.h"
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 #include "gui/App.h"
 #include "gui/QtHandles_p.h"
 #include "gui/Wnd.h"

@@ -1,4 +1,4 @@
-#include "gui/DialogPlacement.h"
+#include "core/DialogPlacement.h"
 
 namespace fw {
 
