@@ -14,7 +14,7 @@
 
 using namespace date_ranges;
 
-CSetupDlg::CSetupDlg() : fw::CDialog(res::IDD_SETUP)
+CSetupDlg::CSetupDlg() : fw::CDialog(res::IDD_SETUP), m_years(kScheduleYears)
 {
     const auto thisYear = static_cast<std::uint32_t>(CalendarDate::now().year());
     m_examYear = thisYear;

@@ -28,6 +28,8 @@ public:
     std::int32_t m_showGraph = 0;
     std::int32_t m_showNextExam = 0;
     std::uint32_t m_startDay = 1;
+    // The years the three dates may lie in.
+    date_ranges::Range m_years;
 
 protected:
     void DoDataExchange(fw::CDataExchange* pDX) override;
@@ -40,7 +42,7 @@ private:
     using Field = DateField<CSetupDlg, Date>;
     // The nine number fields, date by date.
     static std::span<const Field> Fields();
-    static date_ranges::Range RangeOf(DatePart part);
+    date_ranges::Range RangeOf(DatePart part) const;
     // The option that a date's editability follows; null for the exam date,
     // which is always editable.
     std::int32_t* OptionOf(Date date);

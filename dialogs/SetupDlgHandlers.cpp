@@ -32,9 +32,9 @@ std::span<const CSetupDlg::Field> CSetupDlg::Fields()
     return fields;
 }
 
-Range CSetupDlg::RangeOf(DatePart part)
+Range CSetupDlg::RangeOf(DatePart part) const
 {
-    return PartRange(part, kScheduleYears);
+    return PartRange(part, m_years);
 }
 
 std::int32_t* CSetupDlg::OptionOf(Date date)

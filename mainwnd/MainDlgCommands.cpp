@@ -56,6 +56,7 @@ void CMainDlg::HandToSetup(CSetupDlg& setup) const
     setup.m_title = m_settings.title;
     setup.m_showGraph = m_settings.showGraph ? 1 : 0;
     setup.m_showNextExam = m_settings.showNextExam ? 1 : 0;
+    setup.m_years = m_settings.years();
 }
 
 void CMainDlg::TakeFromSetup(const CSetupDlg& setup)

@@ -11,6 +11,8 @@
 
 // The years an exam's dates may lie in: the loader drops a stored date
 // outside them, and the setup dialog keeps its year fields inside them.
+// The settings file may move the last year on (LASTYEAR), up to the
+// calendar's last readable year.
 inline constexpr date_ranges::Range kScheduleYears{1999, 2010};
 
 struct WindowPos {
@@ -26,6 +28,9 @@ struct ScheduleSettings {
     bool showGraph = false;      // the tall window with dates, graph and progress bar
     bool showNextExam = false;   // "（%d）" after the days left
     WindowPos windowPos;         // left and top of the window's outer rectangle
+    std::uint32_t lastYear = kScheduleYears.high;   // LASTYEAR; read, never written
+
+    date_ranges::Range years() const { return {kScheduleYears.low, lastYear}; }
 
     // The most the countdown window has room for, in bytes; the loader cuts
     // a longer title and the setup dialog takes no more.

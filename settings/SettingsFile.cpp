@@ -11,9 +11,9 @@ constexpr std::string_view kSection = "YRK";
 constexpr std::string_view kSettingsFileName = "yrk.ini";
 
 void LoadDate(const fw::ProfileFile& file, std::string_view key, std::string_view fallback,
-              CalendarDate& date)
+              date_ranges::Range years, CalendarDate& date)
 {
-    if (const auto read = settings_values::ReadDate(file.Get(kSection, key, fallback)))
+    if (const auto read = settings_values::ReadDate(file.Get(kSection, key, fallback), years))
         date = *read;
 }
 
@@ -51,9 +51,10 @@ void LoadSettings(ScheduleSettings& settings, const std::string& path,
     const fw::ProfileFile file(fw::ResolveProfilePath(path));
     const fw::ByteString title = file.Get(kSection, "TITLE", defaultTitle);
     settings.title = settings_values::CutTitle(title, ScheduleSettings::kTitleLimit);
-    LoadDate(file, "START", "1999 4 19", settings.studyStart);
-    LoadDate(file, "EXAM", "1999 10 17", settings.examDate);
-    LoadDate(file, "NEXAM", "2000 4 16", settings.nextExamDate);
+    settings.lastYear = settings_values::ReadLastYear(file.Get(kSection, "LASTYEAR", ""));
+    LoadDate(file, "START", "1999 4 19", settings.years(), settings.studyStart);
+    LoadDate(file, "EXAM", "1999 10 17", settings.years(), settings.examDate);
+    LoadDate(file, "NEXAM", "2000 4 16", settings.years(), settings.nextExamDate);
     LoadSwitch(file, "SIZE", settings.showGraph);
     LoadSwitch(file, "SHOWNEXTEXAM", settings.showNextExam);
     LoadPosition(file, settings, placementRule);

@@ -70,6 +70,14 @@ std::optional<CalendarDate> ReadDate(std::string_view value, date_ranges::Range 
     return date;
 }
 
+std::uint32_t ReadLastYear(std::string_view value)
+{
+    const auto read = ReadIntegers<1>(value);
+    if (!read || (*read)[0] < static_cast<std::int32_t>(kScheduleYears.low))
+        return kScheduleYears.high;
+    return date_ranges::kReadableYears.Clamp(static_cast<std::uint32_t>((*read)[0]));
+}
+
 std::optional<bool> ReadSwitch(std::string_view value)
 {
     if (value == "TRUE")

@@ -28,6 +28,11 @@ std::optional<std::array<std::int32_t, N>> ReadIntegers(std::string_view text);
 // its year lies in `years`; the date itself may still not exist.
 std::optional<CalendarDate> ReadDate(std::string_view value, date_ranges::Range years = kScheduleYears);
 
+// The last year of the schedule from a LASTYEAR value: read as "%d", held
+// at the calendar's last readable year; the default year where the value is
+// missing, unreadable or before the first schedule year.
+std::uint32_t ReadLastYear(std::string_view value);
+
 // true for exactly "TRUE", false for exactly "FALSE", nothing otherwise.
 std::optional<bool> ReadSwitch(std::string_view value);
 

@@ -177,6 +177,31 @@ TEST_F(SettingsFileTest, LaterSaveWinsAndOtherLinesStay)
     EXPECT_EQ(s.windowPos.top, 40);
 }
 
+// LASTYEAR moves the last year of the schedule on; without a readable one
+// the window stays 1999 to 2010. A save keeps the line and never writes it.
+TEST_F(SettingsFileTest, LastYearWidensTheScheduleAndStaysInTheFile)
+{
+    const struct {
+        const char* line;
+        std::uint32_t lastYear;
+        int examYear;   // EXAM=2027 10 17 kept, or the default's 1999
+    } rows[] = {
+        {"", 2010, 1999},          {"LASTYEAR=2040\n", 2040, 2027}, {"LASTYEAR=2027\n", 2027, 2027},
+        {"LASTYEAR=2026\n", 2026, 1999}, {"LASTYEAR= 2030x\n", 2030, 2027}, {"LASTYEAR=abc\n", 2010, 1999},
+        {"LASTYEAR=1998\n", 2010, 1999}, {"LASTYEAR=-5\n", 2010, 1999}, {"LASTYEAR=120000\n", 9999, 2027},
+    };
+    for (const auto& row : rows) {
+        const std::string file = std::string("[YRK]\n") + row.line + "EXAM=2027 10 17\n";
+        ScheduleSettings settings = LoadFrom(file);
+        EXPECT_EQ(settings.lastYear, row.lastYear) << row.line;
+        EXPECT_EQ(settings.examDate.year(), row.examYear) << row.line;
+        ASSERT_TRUE(SaveSettings(settings, path, "Quit", {1, 2}));
+        const std::string saved = ReadBytes(path);
+        const std::string kept = *row.line ? row.line : "LASTYEAR";
+        EXPECT_EQ(saved.find(kept) != std::string::npos, *row.line != '\0') << saved;
+    }
+}
+
 TEST_F(SettingsFileTest, ASaveWithoutAPositionKeepsTheStoredOne)
 {
     struct Case {

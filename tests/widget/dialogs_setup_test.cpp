@@ -106,6 +106,23 @@ INSTANTIATE_TEST_SUITE_P(Fields, SetupLeave,
                                            Leave{res::IDC_EXAM_MONTH, " 7 ", {}, "7"},
                                            Leave{res::IDC_EXAM_MONTH, "+7", {}, "7"}));
 
+// A later last year (LASTYEAR) moves every year field's bound and message.
+TEST_F(SetupDialog, YearFieldsFollowTheHandedYears)
+{
+    dialog.m_years = {1999, 2040};
+    std::vector<std::string> shown, messages;
+    RunWith<CSetupDlg>(dialog, [&](CSetupDlg& self) {
+        TypeAndLeave(self, res::IDC_EXAM_YEAR, "2027");
+        shown.push_back(Text(self, res::IDC_EXAM_YEAR));
+        TypeAndLeave(self, res::IDC_START_YEAR, "2041");
+        shown.push_back(Text(self, res::IDC_START_YEAR));
+        messages = boxes.Take();
+        self.EndDialog(1);
+    });
+    EXPECT_EQ(shown, (std::vector<std::string>{"2027", "2040"}));
+    EXPECT_EQ(messages, std::vector<std::string>{"1999 から 2040 までの整数を入力してください。"});
+}
+
 TEST_F(SetupDialog, TitleTakesAtMost34Bytes)
 {
     std::string single, doubled;
