@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The context menu's roads as a user takes them: the setup dialog's OK turns
-# the graph on (the window grows in place and saves Dialog), the day-count
+# the graph on (the window grows in place and saves Dialog), with LASTYEAR it
+# takes an exam after 2010, the day-count
 # dialog saves nothing, "終了" saves Quit; and a dialog left open neither
 # stops the change of day behind it nor the end of the session.
 . "$(dirname "$0")/lib.sh"
@@ -46,6 +47,28 @@ e2e_wait_gone "$setup" 5
 e2e_expect_eq "window after OK (left top width height)" "100 100 225 193" "$(e2e_geometry "$MAIN")"
 e2e_expect_eq "SIZE" "TRUE" "$(e2e_ini_value SIZE)"
 e2e_expect_eq "POS" "100 100" "$(e2e_ini_value POS)"
+e2e_expect_eq "CALLBY" "Dialog" "$(e2e_ini_value CALLBY)"
+cp "$E2E_INI" "$E2E_TMP/after-setup.ini"
+
+e2e_step "setup dialog with LASTYEAR=2040: an exam in 2027 is taken and the line kept"
+kill -TERM "$E2E_PID"
+e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs after SIGTERM"
+printf 'LASTYEAR=2040\n' >>"$E2E_INI"
+e2e_start "$E2E_APP"
+e2e_window
+MAIN=$WID
+e2e_wait_title "$MAIN" "ヨルカ (6/1)" 10
+menu Down Return
+e2e_find_titled "初期設定" 10
+setup=$WID
+# The exam's year field sits at (55, 32) dialog units.
+xdotool mousemove --window "$setup" 97 57 click 1
+xdotool key --window "$setup" ctrl+a
+xdotool type --window "$setup" 2027
+e2e_key "$setup" Return
+e2e_wait_gone "$setup" 5
+e2e_expect_eq "EXAM" "2027 10 17" "$(e2e_ini_value EXAM)"
+e2e_expect_eq "LASTYEAR" "2040" "$(e2e_ini_value LASTYEAR)"
 e2e_expect_eq "CALLBY" "Dialog" "$(e2e_ini_value CALLBY)"
 cp "$E2E_INI" "$E2E_TMP/after-setup.ini"
 
