@@ -30,16 +30,26 @@ POS=100 100
 EOF_INI
 }
 
+# start_main: starts the program on the settings file; MAIN is its window.
+start_main() {
+  e2e_start "$E2E_APP"
+  e2e_window
+  MAIN=$WID
+  e2e_wait_title "$MAIN" "ヨルカ (6/1)" 10
+}
+
+# open_setup: opens the setup dialog from the context menu; setup is its window.
+open_setup() {
+  menu Down Return
+  e2e_find_titled "初期設定" 10
+  setup=$WID
+}
+
 e2e_step "setup dialog: switching the graph on and OK"
 short_file
-e2e_start "$E2E_APP"
-e2e_window
-MAIN=$WID
-e2e_wait_title "$MAIN" "ヨルカ (6/1)" 10
+start_main
 e2e_expect_eq "window before" "100 100 225 63" "$(e2e_geometry "$MAIN")"
-menu Down Return
-e2e_find_titled "初期設定" 10
-setup=$WID
+open_setup
 # The check box "グラフを表示する" sits at (15, 120) dialog units: 1.5 pixels each.
 xdotool mousemove --window "$setup" 40 187 click 1
 e2e_key "$setup" Return
@@ -54,13 +64,8 @@ e2e_step "setup dialog with LASTYEAR=2040: an exam in 2027 is taken and the line
 kill -TERM "$E2E_PID"
 e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs after SIGTERM"
 printf 'LASTYEAR=2040\n' >>"$E2E_INI"
-e2e_start "$E2E_APP"
-e2e_window
-MAIN=$WID
-e2e_wait_title "$MAIN" "ヨルカ (6/1)" 10
-menu Down Return
-e2e_find_titled "初期設定" 10
-setup=$WID
+start_main
+open_setup
 # The exam's year field sits at (55, 32) dialog units.
 xdotool mousemove --window "$setup" 97 57 click 1
 xdotool key --window "$setup" ctrl+a
@@ -90,13 +95,8 @@ e2e_step "midnight behind an open setup dialog, then the end of the session"
 short_file
 # A few seconds to open the dialog before midnight, even on a loaded machine.
 E2E_NOW="@1999-06-01 23:59:50"
-e2e_start "$E2E_APP"
-e2e_window
-MAIN=$WID
-e2e_wait_title "$MAIN" "ヨルカ (6/1)" 10
-menu Down Return
-e2e_find_titled "初期設定" 10
-setup=$WID
+start_main
+open_setup
 e2e_wait_title "$MAIN" "ヨルカ (6/2)" 15
 e2e_ok "main window's caption turned to 6/2 while the dialog was open"
 xwininfo -id "$setup" | grep -q IsViewable || e2e_fail "the setup dialog closed by itself"
