@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/DialogTemplate.h"
+#include "core/Resources.h"
 
 namespace fw::win32 {
 
