@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <map>
 #include <new>
 #include <system_error>
 #include <vector>
@@ -52,6 +53,17 @@ void CentreOverOwner(HWND dialog, HWND owner)
     ::SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// One brush per colour for the whole run: the platform uses a control-colour
+// brush after the handler returns, so it cannot be deleted there.
+::HBRUSH SolidBrushOf(COLORREF color)
+{
+    static std::map<COLORREF, ::HBRUSH> brushes;
+    ::HBRUSH& brush = brushes[color];
+    if (!brush)
+        brush = CreateSolidBrush(color);
+    return brush;
+}
+
 }  // namespace
 
 struct DialogAccess {
@@ -60,6 +72,7 @@ struct DialogAccess {
     static INT_PTR Route(CDialog& dialog, UINT message, WPARAM wParam, LPARAM lParam);
     static INT_PTR Command(CDialog& dialog, WPARAM wParam, LPARAM lParam);
     static INT_PTR Notify(CDialog& dialog, const NMHDR& header);
+    static INT_PTR ControlColour(CDialog& dialog, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 namespace {
@@ -123,6 +136,14 @@ INT_PTR DialogAccess::Route(CDialog& dialog, UINT message, WPARAM wParam, LPARAM
         return Command(dialog, wParam, lParam);
     case WM_NOTIFY:
         return Notify(dialog, *reinterpret_cast<const NMHDR*>(lParam));
+    case WM_PAINT:
+        dialog.OnPaint();
+        return TRUE;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+        return ControlColour(dialog, message, wParam, lParam);
     case WM_TIMER:
         dialog.OnTimer(static_cast<unsigned>(wParam));
         return TRUE;
@@ -175,6 +196,26 @@ INT_PTR DialogAccess::Notify(CDialog& dialog, const NMHDR& header)
     if (dialog.IsExchanging())
         return TRUE;
     return dialog.DispatchCommand(static_cast<unsigned>(header.idFrom), header.code) ? TRUE : FALSE;
+}
+
+// The handler starts from the platform's colours and brush; a brush it
+// hands back replaces the platform's, and the colours it sets stay on the
+// control's drawing context.
+INT_PTR DialogAccess::ControlColour(CDialog& dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const HDC surface = reinterpret_cast<HDC>(wParam);
+    const HWND control = reinterpret_cast<HWND>(lParam);
+    const LRESULT platformBrush = DefWindowProcW(dialog.GetSafeHwnd(), message, wParam, lParam);
+    CDC dc(surface);
+    dc.SetTextColor(GetTextColor(surface));
+    dc.SetBkColor(GetBkColor(surface));
+    dc.SetBkMode(GetBkMode(surface));
+    CWnd* wrapper = control == dialog.GetSafeHwnd() ? &dialog : CWnd::FromHandle(control);
+    if (!wrapper)
+        wrapper = dialog.GetDlgItem(::GetDlgCtrlID(control));
+    const fw::HBRUSH brush = dialog.OnCtlColor(&dc, wrapper, message - WM_CTLCOLORMSGBOX);
+    WndAccess::Data(dialog).passToPlatform = false;
+    return brush ? reinterpret_cast<INT_PTR>(SolidBrushOf(brush.color)) : static_cast<INT_PTR>(platformBrush);
 }
 
 void CDataExchange::Fail()

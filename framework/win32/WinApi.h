@@ -17,6 +17,7 @@
 #include <commctrl.h>
 
 #undef CreateFont
+#undef CreateFontIndirect
 #undef DrawText
 #undef GetDlgItemText
 #undef GetObject
