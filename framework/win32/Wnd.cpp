@@ -2,6 +2,8 @@
 // UTF-16, converted from and to CP932 at this boundary.
 #include "core/win32/WideText.h"
 #include "gui/App.h"
+#include "gui/Controls.h"
+#include "gui/ProgressCtrl.h"
 #include "win32/WndData_p.h"
 #include "win32/WinApi.h"
 
@@ -29,6 +31,24 @@ ByteString TextOfWindow(HWND hwnd)
 CRect FromRect(const RECT& rect)
 {
     return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// A wrapper of the kind the control's class calls for, so that a caller
+// may take an edit as a CEdit, a spin button as a CSpinButtonCtrl.
+std::unique_ptr<CWnd> WrapperFor(HWND control)
+{
+    wchar_t name[32] = {};
+    GetClassNameW(control, name, 32);
+    const std::wstring_view cls(name);
+    if (cls == L"Edit")
+        return std::make_unique<CEdit>();
+    if (cls == L"Button")
+        return std::make_unique<CButton>();
+    if (cls == UPDOWN_CLASSW)
+        return std::make_unique<CSpinButtonCtrl>();
+    if (cls == PROGRESS_CLASSW)
+        return std::make_unique<CProgressCtrl>();
+    return std::make_unique<CWnd>();
 }
 
 }  // namespace
@@ -104,7 +124,7 @@ CWnd* CWnd::GetDlgItem(int id) const
         return nullptr;
     if (CWnd* bound = FromHandle(item))
         return bound;
-    auto wrapper = std::make_unique<CWnd>();
+    auto wrapper = WrapperFor(item);
     wrapper->Attach(item);
     CWnd* result = wrapper.get();
     m_data->itemWrappers[id] = std::move(wrapper);
