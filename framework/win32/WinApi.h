@@ -16,6 +16,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#undef AppendMenu
 #undef CreateFont
 #undef CreateFontIndirect
 #undef DrawText
@@ -24,6 +25,7 @@
 #undef GetWindowText
 #undef GetWindowTextLength
 #undef LoadIcon
+#undef LoadMenu
 #undef LoadString
 #undef SetDlgItemText
 #undef SetWindowText

@@ -97,6 +97,7 @@ HWND CWnd::Detach()
         Wrappers().erase(hwnd);
     m_hwnd = nullptr;
     m_data->itemWrappers.clear();
+    m_data->systemMenu.reset();
     return hwnd;
 }
 

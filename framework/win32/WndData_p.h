@@ -4,6 +4,8 @@
 #include <map>
 #include <memory>
 
+#include "gui/Menu.h"
+
 namespace fw {
 
 class CWnd;
@@ -11,6 +13,8 @@ class CWnd;
 struct WndData {
     // Wrappers that GetDlgItem made for controls no member is bound to.
     std::map<int, std::unique_ptr<CWnd>> itemWrappers;
+    // The model of the window's own system menu, mirrored onto it.
+    std::unique_ptr<CMenu> systemMenu;
     // Set by a base handler (or Default): the dialog procedure then leaves
     // the message to the platform's own processing.
     bool passToPlatform = false;
