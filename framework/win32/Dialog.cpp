@@ -1,0 +1,360 @@
+// CDialog: the platform's modal dialog from the template of res/, with the
+// message map dispatched from its dialog procedure.
+#include "gui/Dialog.h"
+
+#include <algorithm>
+#include <exception>
+#include <map>
+#include <new>
+#include <system_error>
+#include <vector>
+
+#include "gui/App.h"
+#include "gui/MessageBox.h"
+#include "win32/DialogTemplateBuilder.h"
+#include "win32/ModalRuns_p.h"
+#include "win32/WndData_p.h"
+#include "win32/WinApi.h"
+
+namespace fw {
+
+struct DialogState {
+    const DialogTemplate* dialogTemplate = nullptr;
+    int exchangeDepth = 0;
+};
+
+namespace {
+
+// Thrown by CDataExchange::Fail, caught by UpdateData.
+struct DataExchangeRefused {};
+
+CPoint PointOf(LPARAM lParam)
+{
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+// A hidden template's window goes to the middle of its owner (of the work
+// area without one), kept inside the work area.
+void CentreOverOwner(HWND dialog, HWND owner)
+{
+    RECT self{};
+    RECT around{};
+    RECT area{};
+    ::GetWindowRect(dialog, &self);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    if (!owner || !::GetWindowRect(owner, &around))
+        around = area;
+    const LONG width = self.right - self.left;
+    const LONG height = self.bottom - self.top;
+    LONG x = (around.left + around.right - width) / 2;
+    LONG y = (around.top + around.bottom - height) / 2;
+    x = std::max(area.left, std::min(x, area.right - width));
+    y = std::max(area.top, std::min(y, area.bottom - height));
+    ::SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// One brush per colour for the whole run: the platform uses a control-colour
+// brush after the handler returns, so it cannot be deleted there.
+::HBRUSH SolidBrushOf(COLORREF color)
+{
+    static std::map<COLORREF, ::HBRUSH> brushes;
+    ::HBRUSH& brush = brushes[color];
+    if (!brush)
+        brush = CreateSolidBrush(color);
+    return brush;
+}
+
+}  // namespace
+
+struct DialogAccess {
+    static INT_PTR Initialise(CDialog& dialog, HWND hwnd);
+    static INT_PTR Handle(CDialog& dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR Route(CDialog& dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR Command(CDialog& dialog, WPARAM wParam, LPARAM lParam);
+    static INT_PTR Notify(CDialog& dialog, const NMHDR& header);
+    static INT_PTR ControlColour(CDialog& dialog, UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+namespace {
+
+INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG)
+        return DialogAccess::Initialise(*reinterpret_cast<CDialog*>(lParam), hwnd);
+    // Only dialogs run this procedure, and each is attached at WM_INITDIALOG.
+    auto* dialog = static_cast<CDialog*>(CWnd::FromHandle(hwnd));
+    return dialog ? DialogAccess::Handle(*dialog, message, wParam, lParam) : FALSE;
+}
+
+void EnsureCommonControls()
+{
+    static const bool ready = [] {
+        const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
+        return InitCommonControlsEx(&classes) != FALSE;
+    }();
+    (void)ready;
+}
+
+}  // namespace
+
+INT_PTR DialogAccess::Initialise(CDialog& dialog, HWND hwnd)
+{
+    dialog.Attach(hwnd);
+    RECT before{};
+    ::GetWindowRect(hwnd, &before);
+    WndData& data = WndAccess::Data(dialog);
+    data.currentMessage = WM_INITDIALOG;
+    const bool defaultFocus = dialog.OnInitDialog();
+    data.currentMessage = 0;
+    RECT after{};
+    ::GetWindowRect(hwnd, &after);
+    const bool hidden = !(dialog.m_state->dialogTemplate->style & WS_VISIBLE);
+    if (hidden && EqualRect(&before, &after))
+        CentreOverOwner(hwnd, GetWindow(hwnd, GW_OWNER));
+    return defaultFocus ? TRUE : FALSE;
+}
+
+INT_PTR DialogAccess::Handle(CDialog& dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    WndData& data = WndAccess::Data(dialog);
+    // A handler may send a message to its own window: keep the outer state.
+    const bool outerPass = data.passToPlatform;
+    const unsigned outerMessage = data.currentMessage;
+    data.passToPlatform = false;
+    data.currentMessage = message;
+    const INT_PTR result = Route(dialog, message, wParam, lParam);
+    const bool platform = data.passToPlatform;
+    data.passToPlatform = outerPass;
+    data.currentMessage = outerMessage;
+    return platform ? FALSE : result;
+}
+
+INT_PTR DialogAccess::Route(CDialog& dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        return Command(dialog, wParam, lParam);
+    case WM_NOTIFY:
+        return Notify(dialog, *reinterpret_cast<const NMHDR*>(lParam));
+    case WM_PAINT:
+        dialog.OnPaint();
+        return TRUE;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+        return ControlColour(dialog, message, wParam, lParam);
+    case WM_TIMER:
+        dialog.OnTimer(static_cast<unsigned>(wParam));
+        return TRUE;
+    case WM_SIZE:
+        dialog.OnSize(static_cast<unsigned>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return TRUE;
+    case WM_SYSCOMMAND:
+        dialog.OnSysCommand(static_cast<unsigned>(wParam), static_cast<long>(lParam));
+        return TRUE;
+    case WM_CLOSE:
+        dialog.OnClose();
+        return TRUE;
+    case WM_DESTROY:
+        dialog.OnDestroy();
+        return TRUE;
+    case WM_LBUTTONDOWN:
+        dialog.OnLButtonDown(static_cast<unsigned>(wParam), PointOf(lParam));
+        return TRUE;
+    case WM_CONTEXTMENU:
+        dialog.OnContextMenu(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), PointOf(lParam));
+        return TRUE;
+    case WM_QUERYENDSESSION:
+        SetWindowLongPtrW(dialog.GetSafeHwnd(), DWLP_MSGRESULT, dialog.OnQueryEndSession() ? TRUE : FALSE);
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam)
+            dialog.EndDialog(-1);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+// A button or menu command (notification code 0, or 1 from an accelerator)
+// goes to OnCommand; any other notification to the command table alone, and
+// none while the field exchange runs.
+INT_PTR DialogAccess::Command(CDialog& dialog, WPARAM wParam, LPARAM lParam)
+{
+    const unsigned id = LOWORD(wParam);
+    const unsigned code = HIWORD(wParam);
+    if (code == BN_CLICKED || (code == 1 && lParam == 0))
+        return dialog.OnCommand(id) ? TRUE : FALSE;
+    if (dialog.IsExchanging())
+        return TRUE;
+    return dialog.DispatchCommand(id, code) ? TRUE : FALSE;
+}
+
+INT_PTR DialogAccess::Notify(CDialog& dialog, const NMHDR& header)
+{
+    if (dialog.IsExchanging())
+        return TRUE;
+    return dialog.DispatchCommand(static_cast<unsigned>(header.idFrom), header.code) ? TRUE : FALSE;
+}
+
+// The handler starts from the platform's colours and brush; a brush it
+// hands back replaces the platform's, and the colours it sets stay on the
+// control's drawing context.
+INT_PTR DialogAccess::ControlColour(CDialog& dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const HDC surface = reinterpret_cast<HDC>(wParam);
+    const HWND control = reinterpret_cast<HWND>(lParam);
+    const LRESULT platformBrush = DefWindowProcW(dialog.GetSafeHwnd(), message, wParam, lParam);
+    CDC dc(surface);
+    CWnd* wrapper = control == dialog.GetSafeHwnd() ? &dialog : CWnd::FromHandle(control);
+    if (!wrapper)
+        wrapper = dialog.GetDlgItem(::GetDlgCtrlID(control));
+    const fw::HBRUSH brush = dialog.OnCtlColor(&dc, wrapper, message - WM_CTLCOLORMSGBOX);
+    WndAccess::Data(dialog).passToPlatform = false;
+    return brush ? reinterpret_cast<INT_PTR>(SolidBrushOf(brush.color)) : static_cast<INT_PTR>(platformBrush);
+}
+
+void CDataExchange::Fail()
+{
+    throw DataExchangeRefused{};
+}
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
+{
+    if (!pDX || !pDX->m_pDlgWnd || control.GetSafeHwnd())
+        return;
+    HWND item = ::GetDlgItem(pDX->m_pDlgWnd->GetSafeHwnd(), id);
+    if (item && !CWnd::FromHandle(item))
+        control.Attach(item);
+}
+
+CDialog::CDialog(int templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
+
+CDialog::~CDialog() = default;
+
+CWnd* CDialog::ResolveOwner() const
+{
+    if (m_parent && m_parent->GetSafeHwnd())
+        return m_parent;
+    if (CDialog* running = InnermostModalDialog())
+        return running;
+    return AfxGetMainWnd();
+}
+
+int CDialog::DoModal()
+{
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(m_templateId);
+    if (!dialogTemplate)
+        return -1;
+    EnsureCommonControls();
+    const std::vector<std::uint32_t> bytes = win32::BuildDialogTemplate(*dialogTemplate);
+    const CWnd* owner = ResolveOwner();
+    m_state = std::make_unique<DialogState>();
+    m_state->dialogTemplate = dialogTemplate;
+    EnterModalRun(*this);
+    const INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+                                                   reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()),
+                                                   owner ? owner->GetSafeHwnd() : nullptr, DialogProcedure,
+                                                   reinterpret_cast<LPARAM>(this));
+    LeaveModalRun(*this);
+    Detach();
+    m_state.reset();
+    return static_cast<int>(result);
+}
+
+void CDialog::EndDialog(int result)
+{
+    if (GetSafeHwnd())
+        ::EndDialog(GetSafeHwnd(), result);
+}
+
+bool CDialog::UpdateData(bool saveAndValidate)
+{
+    if (!m_state)
+        return false;
+    CDataExchange exchange(this, saveAndValidate);
+    ++m_state->exchangeDepth;
+    const bool accepted = RunExchange(exchange);
+    if (m_state)
+        --m_state->exchangeDepth;
+    return accepted;
+}
+
+bool CDialog::IsExchanging() const
+{
+    return m_state && m_state->exchangeDepth > 0;
+}
+
+bool CDialog::RunExchange(CDataExchange& exchange)
+{
+    unsigned failure = 0;
+    try {
+        DoDataExchange(&exchange);
+        return true;
+    } catch (const DataExchangeRefused&) {
+        FocusRefusedField(exchange.LastControlId());
+        return false;
+    } catch (const std::bad_alloc&) {
+        failure = IDS_NO_MEMORY;
+    } catch (const std::system_error&) {
+        failure = IDS_NO_RESOURCE;
+    } catch (const std::exception&) {
+        failure = IDS_INTERNAL_ERROR;
+    }
+    AfxMessageBox(failure, this);
+    return false;
+}
+
+// The refused field takes the focus with its text selected, ready to retype.
+void CDialog::FocusRefusedField(int id)
+{
+    HWND refused = GetSafeHwnd() ? ::GetDlgItem(GetSafeHwnd(), id) : nullptr;
+    if (!refused)
+        return;
+    SendMessageW(GetSafeHwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(refused), TRUE);
+    SendMessageW(refused, EM_SETSEL, 0, -1);
+}
+
+CWnd* CDialog::GetDlgItem(int id) const
+{
+    return CWnd::GetDlgItem(id);
+}
+
+bool CDialog::OnInitDialog()
+{
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::OnOK()
+{
+    if (!UpdateData(true))
+        return;
+    EndDialog(static_cast<int>(IDOK));
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(static_cast<int>(IDCANCEL));
+}
+
+bool CDialog::OnCommand(unsigned id)
+{
+    if (DispatchCommand(id))
+        return true;
+    if (id == IDOK) {
+        OnOK();
+        return true;
+    }
+    if (id == IDCANCEL) {
+        OnCancel();
+        return true;
+    }
+    CWinApp* app = AfxGetApp();
+    return app && app->DispatchCommand(id);
+}
+
+void CDialog::DoDataExchange(CDataExchange* /*pDX*/) {}
+
+}  // namespace fw

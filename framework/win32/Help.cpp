@@ -1,0 +1,122 @@
+// The Help command on Windows: the platform's old help engine is gone, so
+// the HTML help beside the program opens in the browser at the topic.
+#include "gui/Help.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "core/AppIdentity.h"
+#include "core/CommandLine.h"
+#include "core/win32/WideText.h"
+#include "gui/App.h"
+#include "gui/Dialog.h"
+#include "gui/MessageBox.h"
+#include "win32/ModalRuns_p.h"
+#include "win32/WinApi.h"
+
+#include <shellapi.h>
+
+namespace fw {
+
+namespace {
+
+OpenUrlHook& UrlHook()
+{
+    static OpenUrlHook hook;
+    return hook;
+}
+
+bool IsFile(const std::filesystem::path& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+// The first dialog among `window` and its parents and owners.
+CDialog* DialogOf(HWND window)
+{
+    for (; window; window = GetAncestor(window, GA_PARENT) != GetDesktopWindow() ? GetParent(window)
+                                                                                 : GetWindow(window, GW_OWNER)) {
+        if (auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandle(window)))
+            return dialog;
+    }
+    return nullptr;
+}
+
+CDialog* DialogToAsk()
+{
+    for (HWND start : {GetCapture(), GetFocus()}) {
+        if (CDialog* dialog = DialogOf(start))
+            return dialog;
+    }
+    if (CDialog* running = InnermostModalDialog())
+        return running;
+    return dynamic_cast<CDialog*>(AfxGetMainWnd());
+}
+
+// file:///C:/dir/yoruka.html#topic, with every byte outside the plain ones
+// percent-encoded.
+std::string FileUrl(const std::string& path, unsigned long topic)
+{
+    std::string url = "file:///";
+    for (const unsigned char c : path) {
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                           c == '-' || c == '.' || c == '_' || c == '~' || c == ':' || c == '/';
+        if (c == '\\') {
+            url += '/';
+        } else if (plain) {
+            url += static_cast<char>(c);
+        } else {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", c);
+            url += escaped;
+        }
+    }
+    return url + "#" + std::to_string(topic);
+}
+
+bool OpenUrl(const std::string& url)
+{
+    if (UrlHook())
+        return UrlHook()(url);
+    const auto started = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(nullptr, L"open", win32::WideFromUtf8(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return started > 32;
+}
+
+}  // namespace
+
+std::string FindHelpFile(std::string_view programFile)
+{
+    if (programFile.empty())
+        return {};
+    const std::filesystem::path beside = std::filesystem::path(programFile).replace_extension(".html");
+    return IsFile(beside) ? beside.string() : std::string{};
+}
+
+void SetOpenUrlHook(OpenUrlHook hook)
+{
+    UrlHook() = std::move(hook);
+}
+
+std::span<const CommandEntry> CWinApp::CommandMap() const
+{
+    static constexpr CommandEntry entries[] = {CommandHandler<&CWinApp::OnHelp>(ID_HELP)};
+    return entries;
+}
+
+void CWinApp::OnHelp()
+{
+    if (const CDialog* dialog = DialogToAsk())
+        WinHelp(HID_BASE_RESOURCE + static_cast<unsigned long>(dialog->TemplateId()));
+}
+
+void CWinApp::WinHelp(unsigned long topic)
+{
+    const std::string file = FindHelpFile(m_programFile.empty() ? ProgramFilePath("") : m_programFile);
+    if (file.empty() || !OpenUrl(FileUrl(file, topic)))
+        AfxMessageBox(IDS_HELP_FAILED);
+}
+
+}  // namespace fw
