@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Renders the hicolor PNG icons from the SVG drawings (needs rsvg-convert,
+# Renders the hicolor PNG icons and the Windows icon from the SVG drawings (needs rsvg-convert,
 # Debian package librsvg2-bin). The PNGs are committed; run this after
 # changing a drawing.
 #   yoruka-16.svg  -> 16 x 16
@@ -16,3 +16,7 @@ rsvg-convert --page-width 24 --page-height 24 --left 1 --top 1 yoruka-22.svg -o 
 for size in 32 48 64 128 256; do
   rsvg-convert -w "$size" -h "$size" yoruka.svg -o "$(out "$size")"
 done
+
+# The Windows program's icon (resource 128): the same pictures in one file
+# (needs ImageMagick).
+convert hicolor/{16x16,24x24,32x32,48x48,64x64,256x256}/apps/yoruka.png yoruka.ico
