@@ -11,6 +11,7 @@
 
 #include "gui/App.h"
 #include "gui/MessageBox.h"
+#include "win32/DialogLayout_p.h"
 #include "win32/DialogTemplateBuilder.h"
 #include "win32/ModalRuns_p.h"
 #include "win32/WndData_p.h"
@@ -100,6 +101,7 @@ void EnsureCommonControls()
 INT_PTR DialogAccess::Initialise(CDialog& dialog, HWND hwnd)
 {
     dialog.Attach(hwnd);
+    win32::LayOutInNominalUnits(hwnd, *dialog.m_state->dialogTemplate);
     RECT before{};
     ::GetWindowRect(hwnd, &before);
     WndData& data = WndAccess::Data(dialog);
