@@ -48,28 +48,28 @@ open_setup() {
 e2e_step "setup dialog: switching the graph on and OK"
 short_file
 start_main
-e2e_expect_eq "window before" "100 100 225 63" "$(e2e_geometry "$MAIN")"
+e2e_expect_eq "window before" "$(e2e_client_at 100 100) 225 63" "$(e2e_geometry "$MAIN")"
 open_setup
 # The check box "グラフを表示する" sits at (15, 120) dialog units: 1.5 pixels each.
 xdotool mousemove --window "$setup" 40 187 click 1
 e2e_key "$setup" Return
 e2e_wait_gone "$setup" 5
-e2e_expect_eq "window after OK (left top width height)" "100 100 225 193" "$(e2e_geometry "$MAIN")"
+e2e_expect_eq "window after OK (left top width height)" "$(e2e_client_at 100 100) 225 193" "$(e2e_geometry "$MAIN")"
 e2e_expect_eq "SIZE" "TRUE" "$(e2e_ini_value SIZE)"
 e2e_expect_eq "POS" "100 100" "$(e2e_ini_value POS)"
 e2e_expect_eq "CALLBY" "Dialog" "$(e2e_ini_value CALLBY)"
 cp "$E2E_INI" "$E2E_TMP/after-setup.ini"
 
 e2e_step "setup dialog with LASTYEAR=2040: an exam in 2027 is taken and the line kept"
-kill -TERM "$E2E_PID"
-e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs after SIGTERM"
-printf 'LASTYEAR=2040\n' >>"$E2E_INI"
+e2e_end_session
+e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs after the end of the session"
+echo LASTYEAR=2040 | e2e_platform_lines >>"$E2E_INI"
 start_main
 open_setup
 # The exam's year field sits at (55, 32) dialog units.
 xdotool mousemove --window "$setup" 97 57 click 1
-xdotool key --window "$setup" ctrl+a
-xdotool type --window "$setup" 2027
+e2e_key "$setup" Home shift+End
+e2e_type "$setup" 2027
 e2e_key "$setup" Return
 e2e_wait_gone "$setup" 5
 e2e_expect_eq "EXAM" "2027 10 17" "$(e2e_ini_value EXAM)"
@@ -100,7 +100,7 @@ open_setup
 e2e_wait_title "$MAIN" "ヨルカ (6/2)" 15
 e2e_ok "main window's caption turned to 6/2 while the dialog was open"
 xwininfo -id "$setup" | grep -q IsViewable || e2e_fail "the setup dialog closed by itself"
-kill -TERM "$E2E_PID"
-e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs 10 s after SIGTERM with a dialog open"
+e2e_end_session
+e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs 10 s after the end of the session with a dialog open"
 e2e_expect_eq "CALLBY" "EndSession" "$(e2e_ini_value CALLBY)"
 e2e_expect_eq "SIZE (the dialog's values were not taken)" "FALSE" "$(e2e_ini_value SIZE)"

@@ -11,6 +11,11 @@
 # headless Wayland compositor (weston, with qt6-wayland) beside the X display,
 # both WAYLAND_DISPLAY and DISPLAY set, and the platform left to the program.
 #
+# E2E_LAUNCHER is the command that starts the program, empty for a Linux
+# build; Wine's loader runs the Windows build (yoruka.exe) the same way, in
+# the Wine prefix of WINEPREFIX. What the two platforms do differently (the
+# window frame, the end of the session) is in e2e_frame and e2e_end_session.
+#
 # For a failing test: E2E_KEEP=1 keeps its directory (the program's output is
 # in run*.log there); E2E_QTLOG='qt.qpa.events*=true' turns on Qt's logging.
 
@@ -32,6 +37,9 @@ WID=""
 # The day the tests live on unless a test says otherwise: 138 days before the
 # default exam day, 43 days after the default study start.
 E2E_NOW="@1999-06-01 12:00:00"
+E2E_LAUNCHER=${E2E_LAUNCHER:-}
+E2E_OS=linux
+[[ $E2E_LAUNCHER == *wine* ]] && E2E_OS=windows
 
 e2e_step() { printf '\n== %s\n' "$*"; }
 e2e_ok() { printf 'ok: %s\n' "$*"; }
@@ -84,8 +92,10 @@ e2e_init() {
   trap 'e2e_fail "unexpected failure of: $BASH_COMMAND (line $LINENO)"' ERR
   mkdir -p "$E2E_TMP/app" "$E2E_TMP/config" "$E2E_TMP/runtime"
   chmod 700 "$E2E_TMP/runtime"
-  cp "$bin" "$E2E_TMP/app/yoruka"
-  E2E_APP="$E2E_TMP/app/yoruka"
+  # The program keeps its suffix: Wine needs the .exe.
+  E2E_EXE=${bin##*/yoruka}
+  cp "$bin" "$E2E_TMP/app/yoruka$E2E_EXE"
+  E2E_APP="$E2E_TMP/app/yoruka$E2E_EXE"
   E2E_INI="$E2E_TMP/app/yrk.ini"
   export XDG_CONFIG_HOME="$E2E_TMP/config" XDG_RUNTIME_DIR="$E2E_TMP/runtime"
   # A developer's own desktop must not take part: no real session manager, no
@@ -94,6 +104,10 @@ e2e_init() {
   # The display platform the program is started with; empty leaves the
   # choice to the program.
   E2E_PLATFORM=xcb
+  if [ "$E2E_OS" = windows ]; then
+    E2E_PLATFORM=""
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8
+  fi
   if [ -n "${E2E_WITH_WAYLAND:-}" ]; then
     E2E_PLATFORM=""
     e2e_weston_start
@@ -147,7 +161,7 @@ e2e_cleanup() {
     kill "$E2E_XEV_PID" 2>/dev/null || true
     wait "$E2E_XEV_PID" 2>/dev/null || true
   fi
-  xsession_stop
+  e2e_display_stop
   if [ -n "$E2E_WESTON_PID" ]; then
     kill "$E2E_WESTON_PID" 2>/dev/null || true
     wait "$E2E_WESTON_PID" 2>/dev/null || true
@@ -155,6 +169,16 @@ e2e_cleanup() {
   [ -n "$E2E_TMP" ] && [ -z "${E2E_KEEP:-}" ] && rm -rf "$E2E_TMP"
   [ -n "$E2E_TMP" ] && [ -n "${E2E_KEEP:-}" ] && echo "kept: $E2E_TMP"
   exit "$status"
+}
+
+# e2e_display_stop: ends the test's display. Wine's own processes of the
+# prefix hold it too, and keep its screen size for the next one: they go first.
+e2e_display_stop() {
+  if [ "$E2E_OS" = windows ]; then
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+  fi
+  xsession_stop
 }
 
 # True while the process runs; an ended child that has not been reaped yet
@@ -178,9 +202,39 @@ e2e_start() {
   env LD_PRELOAD="$E2E_FAKETIME" FAKETIME="$E2E_NOW" FAKETIME_DONT_FAKE_MONOTONIC=1 NO_FAKE_STAT=1 \
       ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 ${E2E_PLATFORM:+QT_QPA_PLATFORM=$E2E_PLATFORM} \
       ${E2E_QTLOG:+QT_LOGGING_RULES="$E2E_QTLOG"} \
-      "$program" "$@" >"$E2E_LOG" 2>&1 &
+      $E2E_LAUNCHER "$program" "$@" >"$E2E_LOG" 2>&1 &
   E2E_PID=$!
   E2E_PIDS+=("$E2E_PID")
+}
+
+# e2e_end_session [WAY]: ends the session under the running program, by the
+# platform's first way or the one named (e2e_end_session_ways lists them):
+# on Linux the signals of a shutdown and of a lost terminal, on Windows the
+# session-end query to every window.
+e2e_end_session_ways() {
+  if [ "$E2E_OS" = windows ]; then echo WM_QUERYENDSESSION; else echo SIGTERM SIGHUP; fi
+}
+e2e_end_session() {
+  local way=${1:-$(e2e_end_session_ways | cut -d' ' -f1)}
+  case $way in
+    SIG*) kill -"${way#SIG}" "$E2E_PID" ;;
+    WM_QUERYENDSESSION) $E2E_LAUNCHER wineboot --end-session >>"$E2E_LOG" 2>&1 ;;
+  esac
+}
+
+# e2e_frame: LEFT TOP RIGHT BOTTOM, the pixels the window's outer rectangle
+# adds to its client area. Without a window manager a Linux window has none;
+# Windows draws 3-pixel borders and a 19-pixel caption round a dialog.
+e2e_frame() {
+  if [ "$E2E_OS" = windows ]; then echo 3 22 3 3; else echo 0 0 0 0; fi
+}
+
+# e2e_client_at LEFT TOP: where the client area of a window stands whose
+# outer rectangle (the stored position) starts there.
+e2e_client_at() {
+  local left top
+  read -r left top _ _ < <(e2e_frame)
+  echo "$(($1 + left)) $(($2 + top))"
 }
 
 # e2e_window: WID becomes the started program's window.
@@ -218,8 +272,20 @@ e2e_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 e2e_key() {
   local wid=$1
   shift
+  # Wine takes no keys sent to a window without the focus.
+  [ "$E2E_OS" = windows ] && { xdotool windowfocus "$wid" 2>/dev/null || true; }
   xdotool key --window "$wid" "$@" 2>/dev/null || true
   xdotool keyup "$@" 2>/dev/null || true
+}
+
+# e2e_type WID TEXT: types the text into the window.
+e2e_type() {
+  if [ "$E2E_OS" = windows ]; then
+    xdotool windowfocus "$1" 2>/dev/null || true
+    xdotool type "$2"
+  else
+    xdotool type --window "$1" "$2"
+  fi
 }
 
 e2e_title() { xdotool getwindowname "$1" 2>/dev/null || true; }
@@ -276,23 +342,29 @@ e2e_screen_size() {
   xwininfo -root | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w, h}'
 }
 
+# e2e_platform_lines: standard input with the platform's line ends (CRLF on
+# Windows).
+e2e_platform_lines() {
+  if [ "$E2E_OS" = windows ]; then sed 's/$/\r/'; else cat; fi
+}
+
 # e2e_write_ini FILE: writes standard input (UTF-8) as the CP932 settings file.
 e2e_write_ini() {
-  iconv -f UTF-8 -t CP932 >"$1"
+  e2e_platform_lines | iconv -f UTF-8 -t CP932 >"$1"
 }
 
 # e2e_ini_value KEY [FILE]: the value of KEY in the settings file, as UTF-8.
 e2e_ini_value() {
   local file=${2:-$E2E_INI}
   [ -f "$file" ] || e2e_fail "no settings file at $file"
-  iconv -f CP932 -t UTF-8 "$file" | sed -n "s/^$1=//p" | head -n 1
+  iconv -f CP932 -t UTF-8 "$file" | tr -d '\r' | sed -n "s/^$1=//p" | head -n 1
 }
 
 # e2e_expect_ini FILE: the settings file must hold exactly standard input
-# (UTF-8), byte for byte once converted to CP932.
+# (UTF-8), byte for byte once converted to CP932 with the platform's line ends.
 e2e_expect_ini() {
   local file=$1 expected="$E2E_TMP/expected.ini"
-  iconv -f UTF-8 -t CP932 >"$expected"
+  e2e_platform_lines | iconv -f UTF-8 -t CP932 >"$expected"
   [ -f "$file" ] || e2e_fail "no settings file at $file"
   if ! cmp -s "$expected" "$file"; then
     echo "expected:" >&2; iconv -f CP932 -t UTF-8 "$expected" | cat -A >&2

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# The end of the session (SIGTERM at shutdown, SIGHUP when the terminal or
-# the login goes away): the program saves with EndSession, where its window
+# The end of the session (on Linux SIGTERM at shutdown and SIGHUP when the
+# terminal or the login goes away, on Windows the session-end query): the program saves with EndSession, where its window
 # stands, and ends without a further Quit save.
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 xsession_start
 
-for signal in TERM HUP; do
-  e2e_step "SIG$signal while the window is shown"
+for way in $(e2e_end_session_ways); do
+  e2e_step "$way while the window is shown"
   e2e_write_ini "$E2E_INI" <<EOF
 [YRK]
 TITLE=情報処理技術者試験まで
@@ -18,9 +18,9 @@ EOF
   e2e_start "$E2E_APP"
   e2e_window
   e2e_wait_title "$WID" "ヨルカ (6/1)" 10
-  e2e_expect_eq "window (left top width height)" "120 80 225 193" "$(e2e_geometry "$WID")"
-  kill -"$signal" "$E2E_PID"
-  e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs 10 s after SIG$signal"
+  e2e_expect_eq "window (left top width height)" "$(e2e_client_at 120 80) 225 193" "$(e2e_geometry "$WID")"
+  e2e_end_session "$way"
+  e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs 10 s after $way"
   e2e_expect_ini "$E2E_INI" <<EOF
 [YRK]
 TITLE=情報処理技術者試験まで
