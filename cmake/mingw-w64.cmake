@@ -20,5 +20,6 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 # Wine in a prefix of the build's own, so a run never touches the user's.
 set(YRK_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Wine prefix of the tests")
+set(YRK_WINE_LOADER /usr/lib/wine/wine64 CACHE FILEPATH "Wine's loader of 64-bit programs")
 set(CMAKE_CROSSCOMPILING_EMULATOR
-    ${CMAKE_COMMAND} -E env WINEPREFIX=${YRK_WINEPREFIX} WINEDEBUG=-all /usr/lib/wine/wine64)
+    ${CMAKE_COMMAND} -E env WINEPREFIX=${YRK_WINEPREFIX} WINEDEBUG=-all ${YRK_WINE_LOADER})

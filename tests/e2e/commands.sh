@@ -54,7 +54,7 @@ open_setup
 xdotool mousemove --window "$setup" 40 187 click 1
 e2e_key "$setup" Return
 e2e_wait_gone "$setup" 5
-e2e_expect_eq "window after OK (left top width height)" "$(e2e_client_at 100 100) 225 193" "$(e2e_geometry "$MAIN")"
+e2e_expect_geometry "window after OK (left top width height)" "$MAIN" "$(e2e_client_at 100 100) 225 193"
 e2e_expect_eq "SIZE" "TRUE" "$(e2e_ini_value SIZE)"
 e2e_expect_eq "POS" "100 100" "$(e2e_ini_value POS)"
 e2e_expect_eq "CALLBY" "Dialog" "$(e2e_ini_value CALLBY)"
