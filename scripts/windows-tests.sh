@@ -18,6 +18,7 @@ fi
 build=${YRK_WIN_BUILD:-build/win}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release --toolchain cmake/mingw-w64.cmake >/dev/null
 cmake --build "$build" -j 2
+WINEPREFIX=$(realpath -m "$build/wineprefix") bash tests/support/wine-prefix.sh
 ctest --test-dir "$build" --output-on-failure
 
 # The Windows window against the Linux one, pixel for pixel, where a Linux

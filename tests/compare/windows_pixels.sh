@@ -2,9 +2,7 @@
 # The tall window of the worked example (defaults, 1 June 1999) from the Linux
 # build and from the Windows build under Wine: its days-left area and its
 # graph must be the same pixels outside the days-left text, whose glyphs are
-# each platform's own. Wine's prefix gets the classic frame colour (black),
-# in which the platform's frame statics draw the outline the Linux build
-# draws; Wine's default scheme draws it grey.
+# each platform's own. Wine's prefix is the tests' (tests/support/wine-prefix.sh).
 #
 #   tests/compare/windows_pixels.sh LINUX_PROGRAM WINDOWS_PROGRAM [OUT_DIR]
 #
@@ -26,11 +24,7 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 xsession_start "" 1024x768
 
 wine=/usr/lib/wine/wine64
-"$wine" wineboot -i >/dev/null 2>&1
-for colour in WindowFrame ButtonDkShadow; do
-  "$wine" reg add 'HKCU\Control Panel\Colors' /v "$colour" /d "0 0 0" /f >/dev/null 2>&1
-done
-wineserver -w
+bash "$here/../support/wine-prefix.sh"
 
 # shoot NAME PROGRAM [LAUNCHER]: the window of the example as NAME.png.
 shoot() {

@@ -9,6 +9,9 @@ out=$(cd "$(dirname "$0")/../.." && pwd)/docs/screenshots
 E2E_NAME=dialog-screenshots
 e2e_init "$1"
 mkdir -p "$out"
+# The Windows build's pictures are named apart.
+suffix=""
+[ "$E2E_OS" = windows ] && suffix=-windows
 xsession_start
 e2e_write_ini "$E2E_INI" <<EOF_INI
 [YRK]
@@ -38,7 +41,13 @@ dialog_window() {
   return 1
 }
 
-# open_menu: the context menu at the main window's (5, 5), on the screen at (105, 105).
+# open_menu: the context menu at the main window's (5, 5), on the screen at
+# MENU_X MENU_Y; its items are ITEM_H pixels high, the first's middle
+# ITEM_0 below the menu's top.
+read -r MENU_X MENU_Y < <(e2e_client_at 105 105)
+declare -A ITEM_HEIGHTS=([linux]=22 [windows]=17) FIRST_ITEMS=([linux]=10 [windows]=11)
+ITEM_H=${ITEM_HEIGHTS[$E2E_OS]}
+ITEM_0=${FIRST_ITEMS[$E2E_OS]}
 open_menu() {
   xdotool mousemove --window "$MAIN" 5 5 click 3
   sleep 0.6
@@ -49,18 +58,18 @@ open_menu() {
 shoot_dialog() {
   local w
   open_menu
-  xdotool mousemove 150 $((115 + 22 * $1)) click 1
+  xdotool mousemove $((MENU_X + 45)) $((MENU_Y + ITEM_0 + ITEM_H * $1)) click 1
   w=$(dialog_window "$2") || e2e_fail "no window \"$2\""
   sleep 0.5
-  import -window "$w" "$out/$3.png"
-  echo "$out/$3.png at $(e2e_geometry "$w")"
+  import -window "$w" "$out/$3$suffix.png"
+  echo "$out/$3$suffix.png at $(e2e_geometry "$w")"
   xdotool key Escape   # through the keyboard, as a user presses it
   sleep 0.5
 }
 
 open_menu
-import -window root -crop 240x205+95+95 +repage "$out/context-menu.png"
-echo "$out/context-menu.png"
+import -window root -crop "240x205+$((MENU_X - 10))+$((MENU_Y - 10))" +repage "$out/context-menu$suffix.png"
+echo "$out/context-menu$suffix.png"
 xdotool key Escape
 sleep 0.3
 shoot_dialog 0 "初期設定" setup

@@ -107,6 +107,8 @@ e2e_init() {
   if [ "$E2E_OS" = windows ]; then
     E2E_PLATFORM=""
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8
+    : "${WINEPREFIX:?the Windows build runs in the Wine prefix WINEPREFIX}"
+    bash "$E2E_SRC/../support/wine-prefix.sh"
   fi
   if [ -n "${E2E_WITH_WAYLAND:-}" ]; then
     E2E_PLATFORM=""

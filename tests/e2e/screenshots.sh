@@ -8,6 +8,9 @@ out=$(cd "$(dirname "$0")/../.." && pwd)/docs/screenshots
 [ $# -ge 2 ] && out=$2
 e2e_init "$1"
 mkdir -p "$out"
+# The Windows build's pictures are named apart.
+suffix=""
+[ "$E2E_OS" = windows ] && suffix=-windows
 xsession_start
 
 for variant in short:FALSE tall:TRUE; do
@@ -25,8 +28,8 @@ EOF
   e2e_window
   e2e_wait_title "$WID" "ヨルカ (6/1)" 10
   sleep 0.5   # let the first paint reach the screen
-  import -window "$WID" "$out/main-$name.png"
-  echo "$out/main-$name.png"
+  import -window "$WID" "$out/main-$name$suffix.png"
+  echo "$out/main-$name$suffix.png"
   e2e_key "$WID" Escape
   e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs after Escape"
 done
