@@ -12,6 +12,7 @@
 #include "gui/App.h"
 #include "gui/MessageBox.h"
 #include "win32/DialogLayout_p.h"
+#include "win32/Icons_p.h"
 #include "win32/DialogTemplateBuilder.h"
 #include "win32/ModalRuns_p.h"
 #include "win32/WndData_p.h"
@@ -167,6 +168,9 @@ INT_PTR DialogAccess::Route(CDialog& dialog, UINT message, WPARAM wParam, LPARAM
     case WM_CONTEXTMENU:
         dialog.OnContextMenu(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), PointOf(lParam));
         return TRUE;
+    case WM_QUERYDRAGICON:
+        // The platform takes the handle as the procedure's return value here.
+        return reinterpret_cast<INT_PTR>(PlatformIconOf(dialog.OnQueryDragIcon(), true));
     case WM_QUERYENDSESSION:
         SetWindowLongPtrW(dialog.GetSafeHwnd(), DWLP_MSGRESULT, dialog.OnQueryEndSession() ? TRUE : FALSE);
         return TRUE;

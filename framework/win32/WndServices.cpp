@@ -1,6 +1,7 @@
 // A window's system menu, icons and what screen readers are told.
 #include "core/win32/WideText.h"
 #include "win32/Menu_p.h"
+#include "win32/Icons_p.h"
 #include "win32/WndData_p.h"
 #include "win32/WinApi.h"
 
@@ -88,6 +89,15 @@ XpmImage ParseXpm(const std::vector<const char*>& rows)
     return icon;
 }
 
+void SetNameOnce(HWND window, const ByteString& text)
+{
+    CWnd* wnd = CWnd::FromHandle(window);
+    if (wnd && wnd->GetWindowText() != text)
+        SetWindowTextW(window, win32::WideFromCp932(text).c_str());
+}
+
+}  // namespace
+
 // Each icon of the resources made once, in both sizes, for the whole run.
 ::HICON PlatformIconOf(const IconResource* icon, bool big)
 {
@@ -97,15 +107,6 @@ XpmImage ParseXpm(const std::vector<const char*>& rows)
         platform = MakePlatformIcon(big ? icon->xpm32 : icon->xpm16);
     return platform;
 }
-
-void SetNameOnce(HWND window, const ByteString& text)
-{
-    CWnd* wnd = CWnd::FromHandle(window);
-    if (wnd && wnd->GetWindowText() != text)
-        SetWindowTextW(window, win32::WideFromCp932(text).c_str());
-}
-
-}  // namespace
 
 CMenu* CWnd::GetSystemMenu(bool revert)
 {
