@@ -1,16 +1,16 @@
-// The field exchange's fields and checks.
+// The field exchange's fields and checks, on either back end's controls
+// (DataExchangeFields_p.h has what differs).
 #include "gui/DataExchange.h"
-#include "gui/QtHandles_p.h"
 
-#include <limits>
+#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "core/FieldNumbers.h"
 #include "core/Resources.h"
 #include "core/StandardIds.h"
-#include "gui/ControlWidgets_p.h"
+#include "gui/DataExchangeFields_p.h"
 #include "gui/Dialog.h"
-#include "gui/EditWidget_p.h"
 #include "gui/MessageBox.h"
 
 namespace fw {
@@ -44,10 +44,6 @@ void WriteField(CWnd& field, const ByteString& text)
     if (field.GetWindowText() != text)
         field.SetWindowText(text);
 }
-
-}  // namespace
-
-namespace {
 
 // Both number fields: written as plain decimal, read by `read`, refused
 // with the string `refusedMessage`.
@@ -102,23 +98,23 @@ void DDV_MaxChars(CDataExchange* pDX, const ByteString& value, int limitBytes)
 {
     if (pDX->m_bSaveAndValidate && value.size() > static_cast<std::size_t>(std::max(limitBytes, 0)))
         Refuse(pDX, FillPlaceholders(LoadString(IDS_TEXT_TOO_LONG), std::to_string(limitBytes)));
-    CWnd* field = pDX->m_pDlgWnd ? pDX->m_pDlgWnd->GetDlgItem(pDX->LastControlId()) : nullptr;
-    if (auto* edit = field ? dynamic_cast<EditWidget*>(WidgetOf(field)) : nullptr)
-        edit->SetByteLimit(limitBytes);
+    if (CWnd* field = pDX->m_pDlgWnd ? pDX->m_pDlgWnd->GetDlgItem(pDX->LastControlId()) : nullptr)
+        LimitFieldText(*field, limitBytes);
 }
 
 void DDX_Check(CDataExchange* pDX, int id, int& value)
 {
     CWnd* field = Control(pDX, id);
-    if (!field || !WidgetOf(field))
+    const std::optional<int> check = field ? FieldCheck(*field) : std::nullopt;
+    if (!check)
         return;
     if (pDX->m_bSaveAndValidate) {
-        value = CheckOf(WidgetOf(field)) == 1 ? 1 : 0;
+        value = *check == 1 ? 1 : 0;
         return;
     }
     if (value < 0 || value > 2)
         value = 0;
-    SetCheckOf(WidgetOf(field), value);
+    SetFieldCheck(*field, value);
 }
 
 }  // namespace fw
