@@ -14,39 +14,11 @@ namespace fw {
 
 namespace {
 
-CWinApp* g_app = nullptr;
-
 }  // namespace
-
-CWinApp::CWinApp()
-{
-    g_app = this;
-}
-
-CWinApp::~CWinApp()
-{
-    if (g_app == this)
-        g_app = nullptr;
-}
-
-bool CWinApp::InitInstance()
-{
-    return false;
-}
 
 int CWinApp::ExitInstance()
 {
     return LastQuitCode();
-}
-
-CWinApp* AfxGetApp()
-{
-    return g_app;
-}
-
-CWnd* AfxGetMainWnd()
-{
-    return g_app ? g_app->m_pMainWnd : nullptr;
 }
 
 int AfxWinMain(CWinApp& app, int argc, char** argv)

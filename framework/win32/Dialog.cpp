@@ -327,40 +327,4 @@ CWnd* CDialog::GetDlgItem(int id) const
     return CWnd::GetDlgItem(id);
 }
 
-bool CDialog::OnInitDialog()
-{
-    UpdateData(false);
-    return true;
-}
-
-void CDialog::OnOK()
-{
-    if (!UpdateData(true))
-        return;
-    EndDialog(static_cast<int>(IDOK));
-}
-
-void CDialog::OnCancel()
-{
-    EndDialog(static_cast<int>(IDCANCEL));
-}
-
-bool CDialog::OnCommand(unsigned id)
-{
-    if (DispatchCommand(id))
-        return true;
-    if (id == IDOK) {
-        OnOK();
-        return true;
-    }
-    if (id == IDCANCEL) {
-        OnCancel();
-        return true;
-    }
-    CWinApp* app = AfxGetApp();
-    return app && app->DispatchCommand(id);
-}
-
-void CDialog::DoDataExchange(CDataExchange* /*pDX*/) {}
-
 }  // namespace fw
