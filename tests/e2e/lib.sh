@@ -274,16 +274,27 @@ e2e_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 e2e_key() {
   local wid=$1
   shift
-  # Wine takes no keys sent to a window without the focus.
-  [ "$E2E_OS" = windows ] && { xdotool windowfocus "$wid" 2>/dev/null || true; }
+  e2e_focus "$wid"
   xdotool key --window "$wid" "$@" 2>/dev/null || true
   xdotool keyup "$@" 2>/dev/null || true
+}
+
+# e2e_focus WID: on Windows, gives the window the focus unless it has it:
+# Wine takes no keys sent to a window without it. Wine activates the window
+# in its own time and then puts the dialog's focus back on the field that
+# had it, so keys pressed in that moment could land in the wrong field: a
+# short wait lets the activation finish first.
+e2e_focus() {
+  [ "$E2E_OS" = windows ] || return 0
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  sleep 0.3
 }
 
 # e2e_type WID TEXT: types the text into the window.
 e2e_type() {
   if [ "$E2E_OS" = windows ]; then
-    xdotool windowfocus "$1" 2>/dev/null || true
+    e2e_focus "$1"
     xdotool type "$2"
   else
     xdotool type --window "$1" "$2"
