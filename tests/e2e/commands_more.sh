@@ -55,6 +55,14 @@ open_menu() {
 
 right_click() { xdotool mousemove --window "$MAIN" "$1" "$2" click 3; }
 
+# system_menu: the system menu by Alt+Space, at the window's top-left
+# corner. Wine hangs it from the caption's icon button, whose bottom row is
+# the one above the client area.
+declare -A SYSTEM_MENU_UP=([linux]=0 [windows]=1)
+system_menu() {
+  open_menu "Alt+Space" "$MAIN_X" $((MAIN_Y - SYSTEM_MENU_UP[$E2E_OS])) e2e_key "$MAIN" alt+space
+}
+
 # choose KEY...: walks the open menu with the keys (it holds the keyboard).
 choose() {
   xdotool key "$@"
@@ -118,7 +126,8 @@ expect_browser() {
 }
 
 # About box: 174 x 35 dialog units, 261 x 53 pixels, centred over the
-# main window.
+# main window. On Windows the outer rectangles are centred; both windows
+# have the same frame, so their client areas are centred alike.
 about_box() {
   local what=$1 cx cy
   e2e_find_titled "ヨルカ(Ver.1.5)について ..." 10
@@ -137,6 +146,14 @@ about_box() {
 # Day-count dialog: 239 x 89 dialog units, 359 x 134 pixels.
 DAYCOUNT_W=359
 DAYCOUNT_H=134
+read -r _ FRAME_T _ FRAME_B < <(e2e_frame)
+
+# F1 brings nothing up on Windows: Wine sends the dialog WM_HELP, which the
+# Win32 back end does not answer, so neither the help nor its failure
+# message can be checked there.
+F1_HELPS=yes
+F1_SKIPPED="on Windows F1 reaches no help command"
+[ "$E2E_OS" = windows ] && F1_HELPS=""
 
 start_main() {
   e2e_start "$E2E_APP"
@@ -146,9 +163,14 @@ start_main() {
   read -r MAIN_X MAIN_Y _ < <(e2e_geometry "$MAIN")
 }
 
+# The default place of the short window on 1024x768, as stored: the outer
+# rectangle's, the frame's on Windows.
+declare -A DEFAULT_POS=([linux]="398 297" [windows]="395 284")
+DEFAULT_MAIN="$(e2e_client_at ${DEFAULT_POS[$E2E_OS]}) 225 63"
+
 e2e_step "no settings file: the short window at its default place"
 start_main
-e2e_expect_eq "main window" "398 297 225 63" "$(e2e_geometry "$MAIN")"
+e2e_expect_eq "main window" "$DEFAULT_MAIN" "$(e2e_geometry "$MAIN")"
 
 e2e_step "right click: the menu at the click; the fifth step down wraps to its first item"
 # Four items: 初期設定, 日数計算, ヨルカについて ..., 終了.
@@ -160,7 +182,7 @@ xdotool mousemove --window "$setup" 40 187 click 1
 xdotool mousemove --window "$setup" 226 273 click 1
 e2e_wait_gone "$setup" 5
 expect_unsaved none "setup cancelled with キャンセル"
-e2e_expect_eq "main window after cancel" "398 297 225 63" "$(e2e_geometry "$MAIN")"
+e2e_expect_eq "main window after cancel" "$DEFAULT_MAIN" "$(e2e_geometry "$MAIN")"
 
 e2e_step "the menu key: one menu at the screen's top-left corner, closed by one Escape"
 open_menu "menu key" 0 0 e2e_key "$MAIN" Menu
@@ -179,43 +201,53 @@ about_box "context menu"
 expect_unsaved none "the About box from the context menu"
 
 e2e_step "Alt+Space: the system menu; its last item opens the About box"
-open_menu "Alt+Space" "$MAIN_X" "$MAIN_Y" e2e_key "$MAIN" alt+space
+system_menu
 choose Up Return
 about_box "system menu"
 expect_unsaved none "the About box from the system menu"
 
 e2e_step "F1 without a help file: the failure message, closed with Return"
-e2e_key "$MAIN" F1
-message_box 10
-box=$WID
-e2e_ok "message box captioned 'yoruka'"
-e2e_key "$box" Return
-e2e_wait_gone "$box" 5
-sleep 0.3
-e2e_expect_eq "browser calls without a help file" 0 "$(browser_calls)"
-e2e_alive "$E2E_PID" || e2e_fail "the program ended"
+if [ "$F1_HELPS" ]; then
+  e2e_key "$MAIN" F1
+  message_box 10
+  box=$WID
+  e2e_ok "message box captioned 'yoruka'"
+  e2e_key "$box" Return
+  e2e_wait_gone "$box" 5
+  sleep 0.3
+  e2e_expect_eq "browser calls without a help file" 0 "$(browser_calls)"
+  e2e_alive "$E2E_PID" || e2e_fail "the program ended"
+else
+  e2e_skip "F1 without a help file" "$F1_SKIPPED"
+fi
 
 e2e_step "day-count dialog: below the main window, counting from 1 January to today"
 context_menu Down Down Return
 e2e_find_titled "日数計算ダイアログ" 10
 daycount=$WID
 # Centred under the window (398 + 225 / 2 - 359 / 2), its top on the
-# window's bottom edge (297 + 63).
+# window's bottom edge (297 + 63). On Windows both are outer rectangles:
+# 395 + 231 / 2 - 365 / 2, and 284 + 88.
+declare -A DAYCOUNT_AT=([linux]="331 360" [windows]="328 372")
 e2e_expect_eq "day-count dialog (left top width height)" \
-  "331 360 $DAYCOUNT_W $DAYCOUNT_H" "$(e2e_geometry "$daycount")"
-e2e_key "$daycount" F1
-message_box 10
-box=$WID
-e2e_key "$box" Return
-e2e_wait_gone "$box" 5
-xwininfo -id "$daycount" | grep -q IsViewable || e2e_fail "the day-count dialog closed with the message"
-e2e_ok "F1 in the dialog: the failure message; the dialog stays open"
+  "$(e2e_client_at ${DAYCOUNT_AT[$E2E_OS]}) $DAYCOUNT_W $DAYCOUNT_H" "$(e2e_geometry "$daycount")"
+if [ "$F1_HELPS" ]; then
+  e2e_key "$daycount" F1
+  message_box 10
+  box=$WID
+  e2e_key "$box" Return
+  e2e_wait_gone "$box" 5
+  xwininfo -id "$daycount" | grep -q IsViewable || e2e_fail "the day-count dialog closed with the message"
+  e2e_ok "F1 in the dialog: the failure message; the dialog stays open"
+else
+  e2e_skip "F1 in the day-count dialog" "$F1_SKIPPED"
+fi
 # The count field (1025, at 55, 70 units) is copied to the clipboard here and
 # pasted as the exam title in the setup dialog below: the settings file then
 # shows what the field held.
 xdotool mousemove --window "$daycount" 105 114 click 1
 sleep 0.2
-e2e_key "$daycount" ctrl+a ctrl+c
+e2e_key "$daycount" Home shift+End ctrl+c
 e2e_key "$daycount" Escape
 e2e_wait_gone "$daycount" 5
 expect_unsaved none "the day-count dialog"
@@ -224,7 +256,7 @@ e2e_step "the count pasted as the exam title, setup OK: the first save"
 context_menu Down Return
 e2e_find_titled "初期設定" 10
 setup=$WID
-e2e_key "$setup" ctrl+a ctrl+v Return
+e2e_key "$setup" Home shift+End ctrl+v Return
 e2e_wait_gone "$setup" 5
 # 1 January 1999 to 1 June 1999: 31 + 28 + 31 + 30 + 31 days.
 e2e_expect_ini "$E2E_INI" <<EOF
@@ -235,7 +267,7 @@ EXAM=1999 10 17
 NEXAM=2000 4 16
 SIZE=FALSE
 SHOWNEXTEXAM=FALSE
-POS=398 297
+POS=${DEFAULT_POS[$E2E_OS]}
 CALLBY=Dialog
 EOF
 
@@ -248,10 +280,10 @@ xdotool mousemove --window "$setup" 40 187 click 1
 e2e_key "$setup" Escape
 e2e_wait_gone "$setup" 5
 expect_unsaved "$saved" "setup cancelled with Escape"
-e2e_expect_eq "main window after cancel" "398 297 225 63" "$(e2e_geometry "$MAIN")"
+e2e_expect_eq "main window after cancel" "$DEFAULT_MAIN" "$(e2e_geometry "$MAIN")"
 
 e2e_step "the About box with a settings file: neither road saves"
-open_menu "Alt+Space" "$MAIN_X" "$MAIN_Y" e2e_key "$MAIN" alt+space
+system_menu
 choose Up Return
 about_box "system menu"
 context_menu Down Down Down Return
@@ -259,20 +291,26 @@ about_box "context menu"
 expect_unsaved "$saved" "the About box, both roads"
 
 e2e_step "a help file beside the program: F1 opens it at the topic of the window"
-cp "$E2E_SRC/../../help/yoruka.html" "$E2E_TMP/app/yoruka.html"
-e2e_key "$MAIN" F1
-expect_browser 1 "file://$APP_REAL.html#131174"
-context_menu Down Down Return
-e2e_find_titled "日数計算ダイアログ" 10
-daycount=$WID
-e2e_key "$daycount" F1
-expect_browser 2 "file://$APP_REAL.html#131206"
-e2e_key "$daycount" Escape
-e2e_wait_gone "$daycount" 5
-sleep 0.3
-no_message_box
-e2e_expect_eq "browser calls" 2 "$(browser_calls)"
-expect_unsaved "$saved" "help"
+# Under Wine ShellExecute reaches the stand-in through winebrowser for web
+# addresses, but takes a file address's #topic for part of the file name.
+if [ "$F1_HELPS" ]; then
+  cp "$E2E_SRC/../../help/yoruka.html" "$E2E_TMP/app/yoruka.html"
+  e2e_key "$MAIN" F1
+  expect_browser 1 "file://$APP_REAL.html#131174"
+  context_menu Down Down Return
+  e2e_find_titled "日数計算ダイアログ" 10
+  daycount=$WID
+  e2e_key "$daycount" F1
+  expect_browser 2 "file://$APP_REAL.html#131206"
+  e2e_key "$daycount" Escape
+  e2e_wait_gone "$daycount" 5
+  sleep 0.3
+  no_message_box
+  e2e_expect_eq "browser calls" 2 "$(browser_calls)"
+  expect_unsaved "$saved" "help"
+else
+  e2e_skip "F1 with a help file" "$F1_SKIPPED"
+fi
 
 e2e_step "Escape still ends the program with Quit"
 e2e_key "$MAIN" Escape
@@ -289,11 +327,11 @@ SIZE=FALSE
 POS=0 600
 EOF
 start_main
-e2e_expect_eq "main window" "0 600 225 63" "$(e2e_geometry "$MAIN")"
+e2e_expect_eq "main window" "$(e2e_client_at 0 600) 225 63" "$(e2e_geometry "$MAIN")"
 context_menu Down Down Return
 e2e_find_titled "日数計算ダイアログ" 10
 e2e_expect_eq "day-count dialog (left top width height)" \
-  "0 $(( 600 - DAYCOUNT_H )) $DAYCOUNT_W $DAYCOUNT_H" "$(e2e_geometry "$WID")"
+  "$(e2e_client_at 0 $(( 600 - DAYCOUNT_H - FRAME_T - FRAME_B ))) $DAYCOUNT_W $DAYCOUNT_H" "$(e2e_geometry "$WID")"
 e2e_key "$WID" Escape
 e2e_wait_gone "$WID" 5
 e2e_key "$MAIN" Escape

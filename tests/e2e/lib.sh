@@ -482,3 +482,38 @@ e2e_wait_gone() {
     sleep 0.05
   done
 }
+
+# e2e_skip WHAT WHY: a step left out on this platform, said in the output.
+e2e_skip() { printf 'skip (%s): %s: %s\n' "$E2E_OS" "$1" "$2"; }
+
+# e2e_start_bare NAME DIR: starts the program by its bare name, found on the
+# search path with DIR in front, as from a shell. On Windows cmd starts it:
+# Wine's loader would hand the program its full path instead of the name as
+# typed. cmd's child is no child of ours, so E2E_PID becomes the program's
+# own process once its window shows.
+e2e_start_bare() {
+  local name=$1 dir=$2 start wid=""
+  if [ "$E2E_OS" != windows ]; then
+    PATH="$dir:$PATH" e2e_start "$name"
+    return 0
+  fi
+  WINEPATH="Z:${dir//\//\\}" e2e_start cmd /c "$name"
+  start=$(e2e_ms)
+  until wid=$(xdotool search --onlyvisible --classname "^$name$E2E_EXE\$" 2>/dev/null | head -n 1) && [ -n "$wid" ]; do
+    [ $(( $(e2e_ms) - start )) -lt 20000 ] || e2e_fail "$name started by cmd showed no window"
+    sleep 0.05
+  done
+  E2E_PID=$(xdotool getwindowpid "$wid")
+  E2E_PIDS+=("$E2E_PID")
+}
+
+# e2e_user_config_dir: where the per-user settings folders are: the XDG one
+# on Linux, APPDATA of the Wine prefix on Windows (Wine sets it from the
+# registry, whatever the environment says).
+e2e_user_config_dir() {
+  if [ "$E2E_OS" = windows ]; then
+    $E2E_LAUNCHER winepath -u "$($E2E_LAUNCHER cmd /c echo %APPDATA% | tr -d '\r')"
+  else
+    echo "$XDG_CONFIG_HOME"
+  fi
+}

@@ -7,8 +7,15 @@
 e2e_init "$@"
 
 # On 1280x1024 the template window (228 wide) may start at x 1052 at most; the
-# tall window (218 high) at y 806, the short one (88) at y 936.
+# tall window (218 high) at y 806, the short one (88) at y 936. Positions are
+# the outer rectangle's: on Windows the template is 234 wide with its frame,
+# and x 1046 the last.
 xsession_start "" 1280x1024
+declare -A LAST_X=([linux]=1052 [windows]=1046)
+X_LIMIT=${LAST_X[$E2E_OS]}
+# The default position there, as stored.
+declare -A DEFAULT_POS=([linux]="526 425" [windows]="523 412")
+DEFAULT=${DEFAULT_POS[$E2E_OS]}
 
 # settings SIZE SHOWNEXTEXAM POS: a hand-written file, with a comment the
 # program has to keep.
@@ -29,8 +36,13 @@ EOF
 
 # run_and_close PROGRAM KEY EXPECTED-GEOMETRY: one run, checked and closed.
 run_and_close() {
-  local program=$1 key=$2 geometry=$3
-  e2e_start "$program"
+  e2e_start "$1"
+  check_and_close "$2" "$3"
+}
+
+# check_and_close KEY EXPECTED-GEOMETRY: the started run checked and closed.
+check_and_close() {
+  local key=$1 geometry=$2
   e2e_window
   e2e_wait_title "$WID" "ヨルカ (6/1)" 10
   e2e_expect_eq "window (left top width height)" "$geometry" "$(e2e_geometry "$WID")"
@@ -39,11 +51,11 @@ run_and_close() {
 }
 
 e2e_step "SIZE=TRUE and POS at the bottom-right limit: the tall window stands there"
-settings TRUE TRUE "1052 806" | e2e_write_ini "$E2E_INI"
+settings TRUE TRUE "$X_LIMIT 806" | e2e_write_ini "$E2E_INI"
 e2e_start "$E2E_APP"
 e2e_window
 e2e_wait_title "$WID" "ヨルカ (6/1)" 10
-e2e_expect_eq "window (left top width height)" "1052 806 225 193" "$(e2e_geometry "$WID")"
+e2e_expect_eq "window (left top width height)" "$(e2e_client_at "$X_LIMIT" 806) 225 193" "$(e2e_geometry "$WID")"
 
 e2e_step "the drawn areas reach the screen"
 # Days-left area at (8, 30), graph area at (8, 113): 43 of 181 days spent
@@ -59,36 +71,40 @@ grep -q '(0,0,128)' <<<"$colours" || e2e_fail "no navy text on the screen"
 e2e_ok "red days-left text and navy labels drawn"
 e2e_key "$WID" Return
 e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs 10 s after Return"
-settings TRUE TRUE "1052 806" | sed 's/^CALLBY=.*/CALLBY=Quit/' | e2e_expect_ini "$E2E_INI"
+settings TRUE TRUE "$X_LIMIT 806" | sed 's/^CALLBY=.*/CALLBY=Quit/' | e2e_expect_ini "$E2E_INI"
 
 e2e_step "tall window one pixel lower than the limit: the default position instead"
-settings TRUE FALSE "1052 807" | e2e_write_ini "$E2E_INI"
-run_and_close "$E2E_APP" Escape "526 425 225 193"
-e2e_expect_eq "POS" "526 425" "$(e2e_ini_value POS)"
+settings TRUE FALSE "$X_LIMIT 807" | e2e_write_ini "$E2E_INI"
+run_and_close "$E2E_APP" Escape "$(e2e_client_at $DEFAULT) 225 193"
+e2e_expect_eq "POS" "$DEFAULT" "$(e2e_ini_value POS)"
 
 e2e_step "short window one pixel right of the limit: the default position instead"
-settings FALSE FALSE "1053 936" | e2e_write_ini "$E2E_INI"
-run_and_close "$E2E_APP" Escape "526 425 225 63"
-e2e_expect_eq "POS" "526 425" "$(e2e_ini_value POS)"
+settings FALSE FALSE "$((X_LIMIT + 1)) 936" | e2e_write_ini "$E2E_INI"
+run_and_close "$E2E_APP" Escape "$(e2e_client_at $DEFAULT) 225 63"
+e2e_expect_eq "POS" "$DEFAULT" "$(e2e_ini_value POS)"
 
 e2e_step "program in a folder whose name has a space and Japanese: its file is there"
 folder="$E2E_TMP/試験 勉強"
 mkdir "$folder"
-cp "$E2E_APP" "$folder/yoruka"
+cp "$E2E_APP" "$folder/yoruka$E2E_EXE"
 settings FALSE FALSE "0 936" | e2e_write_ini "$folder/yrk.ini"
-run_and_close "$folder/yoruka" Escape "0 936 225 63"
+run_and_close "$folder/yoruka$E2E_EXE" Escape "$(e2e_client_at 0 936) 225 63"
 e2e_expect_eq "CALLBY in the program's folder" "Quit" "$(e2e_ini_value CALLBY "$folder/yrk.ini")"
 e2e_expect_eq "TITLE kept" "基本情報技術者試験まで" "$(e2e_ini_value TITLE "$folder/yrk.ini")"
 
 e2e_step "started by its bare name from the PATH: the file is the per-user one"
-mkdir "$E2E_TMP/bin" "$E2E_TMP/work" "$XDG_CONFIG_HOME/yoruka"
-cp "$E2E_APP" "$E2E_TMP/bin/yoruka"
-user_ini="$XDG_CONFIG_HOME/yoruka/yrk.ini"
+user_dir="$(e2e_user_config_dir)/yoruka"
+mkdir -p "$E2E_TMP/bin" "$E2E_TMP/work" "$user_dir"
+cp "$E2E_APP" "$E2E_TMP/bin/yoruka$E2E_EXE"
+user_ini="$user_dir/yrk.ini"
 settings TRUE FALSE "100 200" | e2e_write_ini "$user_ini"
 cd "$E2E_TMP/work"
-PATH="$E2E_TMP/bin:$PATH" run_and_close yoruka Escape "100 200 225 193"
+e2e_start_bare yoruka "$E2E_TMP/bin"
+check_and_close Escape "$(e2e_client_at 100 200) 225 193"
 cd - >/dev/null
 e2e_expect_eq "CALLBY in the per-user file" "Quit" "$(e2e_ini_value CALLBY "$user_ini")"
+# On Windows it is the Wine prefix's, which outlives the test.
+[ "$E2E_OS" = windows ] && rm -f "$user_ini"
 for stray in "$E2E_TMP/bin/yrk.ini" "$E2E_TMP/work/yrk.ini"; do
   [ -e "$stray" ] && e2e_fail "a settings file was written to $stray"
 done
