@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "gui/DialogUnits.h"
+#include "win32/DialogTemplateBuilder.h"
 
 namespace fw::win32 {
 
@@ -34,16 +35,11 @@ std::vector<HWND> ChildrenInCreationOrder(HWND dialog)
     return children;
 }
 
-bool IsIcon(const ControlTemplate& control)
-{
-    return control.cls == ControlClass::Static && (control.style & SS_TYPEMASK) == SS_ICON;
-}
-
 void Place(HWND child, const ControlTemplate& control, DialogBaseUnits base)
 {
     const CRect r = DialogUnitsToPixels(control.x, control.y, control.cx, control.cy, base);
     // An icon keeps the size of its image, as the platform gave it.
-    const UINT keepSize = IsIcon(control) ? SWP_NOSIZE : 0;
+    const UINT keepSize = IsIconStatic(control) ? SWP_NOSIZE : 0;
     SetWindowPos(child, nullptr, r.left, r.top, r.Width(), r.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
 }

@@ -67,12 +67,6 @@ void WriteClass(TemplateWriter& out, ControlClass cls)
     }
 }
 
-bool IsIconStatic(const ControlTemplate& control)
-{
-    return control.cls == ControlClass::Static &&
-           (control.style & SS_TYPEMASK) == SS_ICON;
-}
-
 void WriteTitle(TemplateWriter& out, const ControlTemplate& control)
 {
     int icon = 0;
@@ -127,6 +121,12 @@ void WriteHeader(TemplateWriter& out, const DialogTemplate& dialog)
 }
 
 }  // namespace
+
+bool IsIconStatic(const ControlTemplate& control)
+{
+    return control.cls == ControlClass::Static &&
+           (control.style & SS_TYPEMASK) == SS_ICON;
+}
 
 std::vector<std::uint32_t> BuildDialogTemplate(const DialogTemplate& dialog)
 {

@@ -16,4 +16,7 @@ namespace fw::win32 {
 // common controls by name); an icon static names its icon by number.
 std::vector<std::uint32_t> BuildDialogTemplate(const DialogTemplate& dialog);
 
+// A static that shows an icon (named by number in its text).
+bool IsIconStatic(const ControlTemplate& control);
+
 }  // namespace fw::win32

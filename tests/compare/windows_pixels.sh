@@ -13,11 +13,11 @@ linux_bin=$(realpath "$1")
 windows_bin=$(realpath "$2")
 out=${3:-$PWD}
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../e2e/xsession.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/yoruka-pixels.XXXXXX")
 trap 'xsession_stop; rm -rf "$work"' EXIT
-faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n 1)
+. "$here/../e2e/lib.sh"
+faketime_lib=$(e2e_find_faketime)
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
