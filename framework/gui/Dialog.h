@@ -66,6 +66,9 @@ public:
     virtual void OnOK();           // base: UpdateData(true), then EndDialog(IDOK)
     virtual void OnCancel();       // base: EndDialog(IDCANCEL)
     bool OnCommand(unsigned id) override;
+    // F1 in any of the program's windows: ID_HELP to the main window, or to
+    // this dialog while there is none.
+    void RequestHelp();
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);

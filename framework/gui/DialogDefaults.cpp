@@ -44,4 +44,13 @@ bool CDialog::OnCommand(unsigned id)
 
 void CDialog::DoDataExchange(CDataExchange* /*pDX*/) {}
 
+void CDialog::RequestHelp()
+{
+    CWnd* main = AfxGetMainWnd();
+    if (main && main->GetSafeHwnd())
+        main->OnCommand(ID_HELP);
+    else
+        OnCommand(ID_HELP);
+}
+
 }  // namespace fw

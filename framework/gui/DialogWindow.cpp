@@ -98,21 +98,11 @@ bool DialogWindow::HandleDialogKey(const QKeyEvent& key)
         CWnd* focused = WndOf(focusWidget());
         dispatch::ContextMenu(m_dialog, focused ? focused : &m_dialog, kKeyboardPoint);
     } else if (code == Qt::Key_F1 && mods == Qt::NoModifier) {
-        SendHelpCommand();
+        m_dialog.RequestHelp();
     } else {
         return false;
     }
     return true;
-}
-
-// F1 in any of the program's windows asks the main window for help.
-void DialogWindow::SendHelpCommand()
-{
-    CWnd* main = AfxGetMainWnd();
-    if (main && WidgetOf(main))
-        main->OnCommand(ID_HELP);
-    else
-        m_dialog.OnCommand(ID_HELP);
 }
 
 void DialogWindow::paintEvent(QPaintEvent* /*event*/)

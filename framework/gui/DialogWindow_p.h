@@ -31,7 +31,6 @@ private:
     bool HandleKeyPress(const QKeyEvent& key);
     bool HandleDialogKey(const QKeyEvent& key);
     void PressEnter();
-    void SendHelpCommand();
     void WindowStateChanged(Qt::WindowStates oldState);
     bool InputDisabled() const;
 

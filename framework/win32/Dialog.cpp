@@ -168,6 +168,10 @@ INT_PTR DialogAccess::Route(CDialog& dialog, UINT message, WPARAM wParam, LPARAM
     case WM_CONTEXTMENU:
         dialog.OnContextMenu(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), PointOf(lParam));
         return TRUE;
+    case WM_HELP:
+        // F1: the platform asks the focused window's dialog.
+        dialog.RequestHelp();
+        return TRUE;
     case WM_QUERYDRAGICON:
         // The platform takes the handle as the procedure's return value here.
         return reinterpret_cast<INT_PTR>(PlatformIconOf(dialog.OnQueryDragIcon(), true));

@@ -16,6 +16,7 @@
 #include "win32/WinApi.h"
 
 #include <shellapi.h>
+#include <shlwapi.h>
 
 namespace fw {
 
@@ -76,13 +77,31 @@ std::string FileUrl(const std::string& path, unsigned long topic)
     return url + "#" + std::to_string(topic);
 }
 
+// The program that opens .html files, or empty. The help starts it with
+// the address itself: ShellExecute of a file address takes the #topic for
+// part of the file's name.
+std::wstring HtmlBrowser()
+{
+    std::wstring program(MAX_PATH, L'\0');
+    DWORD length = static_cast<DWORD>(program.size());
+    if (AssocQueryStringW(ASSOCF_NOTRUNCATE, ASSOCSTR_EXECUTABLE, L".html", L"open", program.data(), &length) != S_OK)
+        return {};
+    program.resize(wcsnlen(program.c_str(), program.size()));
+    return program;
+}
+
 bool OpenUrl(const std::string& url)
 {
     if (UrlHook())
         return UrlHook()(url);
-    const auto started = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(nullptr, L"open", win32::WideFromUtf8(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    return started > 32;
+    // Percent-encoded, so the address holds no quote or blank.
+    const std::wstring address = win32::WideFromUtf8(url);
+    const std::wstring browser = HtmlBrowser();
+    const std::wstring quoted = L"\"" + address + L"\"";
+    const HINSTANCE started = browser.empty()
+        ? ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL)
+        : ShellExecuteW(nullptr, L"open", browser.c_str(), quoted.c_str(), nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(started) > 32;
 }
 
 }  // namespace
@@ -91,8 +110,10 @@ std::string FindHelpFile(std::string_view programFile)
 {
     if (programFile.empty())
         return {};
-    const std::filesystem::path beside = std::filesystem::path(programFile).replace_extension(".html");
-    return IsFile(beside) ? beside.string() : std::string{};
+    // The program's path is UTF-8; the library would read a narrow path in
+    // the ANSI code page.
+    const std::filesystem::path beside = std::filesystem::path(win32::WideFromUtf8(programFile)).replace_extension(".html");
+    return IsFile(beside) ? win32::Utf8FromWide(beside.wstring()) : std::string{};
 }
 
 void SetOpenUrlHook(OpenUrlHook hook)
