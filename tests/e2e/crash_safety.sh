@@ -92,7 +92,7 @@ echo "temporary files left by kills inside a save: $temporaries"
 e2e_start "$E2E_APP"
 e2e_window
 e2e_wait_title "$WID" "ヨルカ (6/1)" 10
-e2e_expect_eq "window (left top width height)" "200 150 225 193" "$(e2e_geometry "$WID")"
+e2e_expect_geometry "window (left top width height)" "$WID" "$(e2e_client_at 200 150) 225 193"
 e2e_key "$WID" Return
 e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs after Return"
 settings Quit | iconv -f CP932 -t UTF-8 | e2e_expect_ini "$E2E_INI"

@@ -323,17 +323,22 @@ e2e_geometry() {
     /^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print x, y, w, h}'
 }
 
-# e2e_expect_geometry WHAT WID "X Y W H": the window comes to stand there
-# within 5 s (Wine moves and sizes a window a moment after it is asked to).
-e2e_expect_geometry() {
-  local what=$1 wid=$2 expected=$3 start
+# e2e_expect_soon WHAT EXPECTED COMMAND...: the command's output comes to be
+# EXPECTED within 5 s.
+e2e_expect_soon() {
+  local what=$1 expected=$2 start
+  shift 2
   start=$(e2e_ms)
-  until [ "$(e2e_geometry "$wid")" = "$expected" ]; do
+  until [ "$("$@")" = "$expected" ]; do
     [ $(( $(e2e_ms) - start )) -lt 5000 ] || break
     sleep 0.05
   done
-  e2e_expect_eq "$what" "$expected" "$(e2e_geometry "$wid")"
+  e2e_expect_eq "$what" "$expected" "$("$@")"
 }
+
+# e2e_expect_geometry WHAT WID "X Y W H": the window comes to stand there
+# within 5 s (Wine moves and sizes a window a moment after it is asked to).
+e2e_expect_geometry() { e2e_expect_soon "$1" "$3" e2e_geometry "$2"; }
 
 # e2e_frame_geometry WID: X Y W H of the outermost window that holds it (the
 # window manager's frame, or the window itself without a window manager).

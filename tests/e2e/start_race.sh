@@ -49,7 +49,7 @@ done
 
 e2e_window
 e2e_wait_title "$WID" "ヨルカ (6/1)" 10
-e2e_expect_eq "window (left top width height)" "300 200 225 63" "$(e2e_geometry "$WID")"
+e2e_expect_geometry "window (left top width height)" "$WID" "$(e2e_client_at 300 200) 225 63"
 e2e_watch_stop
 e2e_expect_eq "windows mapped on the display" 1 "$E2E_MAPPED"
 cmp -s "$E2E_TMP/before.ini" "$E2E_INI" || e2e_fail "a copy changed the settings file"
