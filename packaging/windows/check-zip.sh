@@ -22,7 +22,7 @@ exe=$build/app/yoruka.exe
 headers=$("$objdump" -p "$exe")
 dlls=$(echo "$headers" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u | xargs)
 check "imports only system libraries: $dlls" \
-  '[ -z "$(echo "$dlls" | tr " " "\n" | grep -vxE "kernel32.dll|user32.dll|gdi32.dll|comctl32.dll|shell32.dll|msvcrt.dll|advapi32.dll|ole32.dll")" ]'
+  '[ -z "$(echo "$dlls" | tr " " "\n" | grep -vxE "kernel32.dll|user32.dll|gdi32.dll|comctl32.dll|shell32.dll|shlwapi.dll|msvcrt.dll|advapi32.dll|ole32.dll")" ]'
 # The resources (icon and version) take at least the icon file's bytes.
 icon=$(dirname "$0")/../../res/icons/yoruka.ico
 resources=$((16#$(echo "$headers" | awk '/^Entry .*Resource Directory/ { print $4 }')))
