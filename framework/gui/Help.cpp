@@ -1,4 +1,5 @@
-// The Help command: which dialog is asked, which file and topic open.
+// The Help command on Qt: which dialog is asked, where the help file is and
+// how the browser opens it.
 #include "gui/Help.h"
 #include "gui/QtHandles_p.h"
 
@@ -12,21 +13,14 @@
 #include <system_error>
 
 #include "core/AppIdentity.h"
-#include "core/CommandLine.h"
 #include "gui/App.h"
 #include "gui/Dialog.h"
-#include "gui/MessageBox.h"
+#include "gui/HelpPlatform_p.h"
 #include "gui/ModalRuns_p.h"
 
 namespace fw {
 
 namespace {
-
-OpenUrlHook& UrlHook()
-{
-    static OpenUrlHook hook;
-    return hook;
-}
 
 bool IsFile(const std::filesystem::path& path)
 {
@@ -54,6 +48,8 @@ QWidget* LastActivePopup()
     return main ? WidgetOf(main) : nullptr;
 }
 
+}  // namespace
+
 CDialog* DialogToAsk()
 {
     for (const QWidget* start : {QWidget::mouseGrabber(), QApplication::focusWidget(), LastActivePopup()}) {
@@ -63,14 +59,17 @@ CDialog* DialogToAsk()
     return nullptr;
 }
 
-bool OpenUrl(const QUrl& url)
+std::string HelpFileUrl(const std::string& file, unsigned long topic)
 {
-    if (UrlHook())
-        return UrlHook()(url.toString(QUrl::FullyEncoded).toStdString());
-    return QDesktopServices::openUrl(url);
+    QUrl url = QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(file)));
+    url.setFragment(QString::number(topic));
+    return url.toString(QUrl::FullyEncoded).toStdString();
 }
 
-}  // namespace
+bool OpenUrlInBrowser(const std::string& url)
+{
+    return QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
+}
 
 std::string FindHelpFile(std::string_view programFile)
 {
@@ -85,36 +84,6 @@ std::string FindHelpFile(std::string_view programFile)
     const std::filesystem::path installed =
         (program.parent_path() / ".." / "share" / identity.name / identity.helpFile).lexically_normal();
     return IsFile(installed) ? installed.string() : std::string{};
-}
-
-void SetOpenUrlHook(OpenUrlHook hook)
-{
-    UrlHook() = std::move(hook);
-}
-
-std::span<const CommandEntry> CWinApp::CommandMap() const
-{
-    static constexpr CommandEntry entries[] = {CommandHandler<&CWinApp::OnHelp>(ID_HELP)};
-    return entries;
-}
-
-void CWinApp::OnHelp()
-{
-    if (const CDialog* dialog = DialogToAsk())
-        WinHelp(HID_BASE_RESOURCE + static_cast<unsigned long>(dialog->TemplateId()));
-}
-
-void CWinApp::WinHelp(unsigned long topic)
-{
-    const std::string file = FindHelpFile(m_programFile.empty() ? ProgramFilePath("") : m_programFile);
-    bool opened = false;
-    if (!file.empty()) {
-        QUrl url = QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(file)));
-        url.setFragment(QString::number(topic));
-        opened = OpenUrl(url);
-    }
-    if (!opened)
-        AfxMessageBox(IDS_HELP_FAILED);
 }
 
 }  // namespace fw

@@ -6,12 +6,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/AppIdentity.h"
-#include "core/CommandLine.h"
 #include "core/win32/WideText.h"
 #include "gui/App.h"
 #include "gui/Dialog.h"
-#include "gui/MessageBox.h"
+#include "gui/HelpPlatform_p.h"
 #include "win32/ModalRuns_p.h"
 #include "win32/WinApi.h"
 
@@ -21,12 +19,6 @@
 namespace fw {
 
 namespace {
-
-OpenUrlHook& UrlHook()
-{
-    static OpenUrlHook hook;
-    return hook;
-}
 
 bool IsFile(const std::filesystem::path& path)
 {
@@ -45,6 +37,21 @@ CDialog* DialogOf(HWND window)
     return nullptr;
 }
 
+// The program that opens .html files, or empty. The help starts it with
+// the address itself: ShellExecute of a file address takes the #topic for
+// part of the file's name.
+std::wstring HtmlBrowser()
+{
+    std::wstring program(MAX_PATH, L'\0');
+    DWORD length = static_cast<DWORD>(program.size());
+    if (AssocQueryStringW(ASSOCF_NOTRUNCATE, ASSOCSTR_EXECUTABLE, L".html", L"open", program.data(), &length) != S_OK)
+        return {};
+    program.resize(wcsnlen(program.c_str(), program.size()));
+    return program;
+}
+
+}  // namespace
+
 CDialog* DialogToAsk()
 {
     for (HWND start : {GetCapture(), GetFocus()}) {
@@ -58,7 +65,7 @@ CDialog* DialogToAsk()
 
 // file:///C:/dir/yoruka.html#topic, with every byte outside the plain ones
 // percent-encoded.
-std::string FileUrl(const std::string& path, unsigned long topic)
+std::string HelpFileUrl(const std::string& path, unsigned long topic)
 {
     std::string url = "file:///";
     for (const unsigned char c : path) {
@@ -77,23 +84,8 @@ std::string FileUrl(const std::string& path, unsigned long topic)
     return url + "#" + std::to_string(topic);
 }
 
-// The program that opens .html files, or empty. The help starts it with
-// the address itself: ShellExecute of a file address takes the #topic for
-// part of the file's name.
-std::wstring HtmlBrowser()
+bool OpenUrlInBrowser(const std::string& url)
 {
-    std::wstring program(MAX_PATH, L'\0');
-    DWORD length = static_cast<DWORD>(program.size());
-    if (AssocQueryStringW(ASSOCF_NOTRUNCATE, ASSOCSTR_EXECUTABLE, L".html", L"open", program.data(), &length) != S_OK)
-        return {};
-    program.resize(wcsnlen(program.c_str(), program.size()));
-    return program;
-}
-
-bool OpenUrl(const std::string& url)
-{
-    if (UrlHook())
-        return UrlHook()(url);
     // Percent-encoded, so the address holds no quote or blank.
     const std::wstring address = win32::WideFromUtf8(url);
     const std::wstring browser = HtmlBrowser();
@@ -104,8 +96,6 @@ bool OpenUrl(const std::string& url)
     return reinterpret_cast<INT_PTR>(started) > 32;
 }
 
-}  // namespace
-
 std::string FindHelpFile(std::string_view programFile)
 {
     if (programFile.empty())
@@ -114,30 +104,6 @@ std::string FindHelpFile(std::string_view programFile)
     // the ANSI code page.
     const std::filesystem::path beside = std::filesystem::path(win32::WideFromUtf8(programFile)).replace_extension(".html");
     return IsFile(beside) ? win32::Utf8FromWide(beside.wstring()) : std::string{};
-}
-
-void SetOpenUrlHook(OpenUrlHook hook)
-{
-    UrlHook() = std::move(hook);
-}
-
-std::span<const CommandEntry> CWinApp::CommandMap() const
-{
-    static constexpr CommandEntry entries[] = {CommandHandler<&CWinApp::OnHelp>(ID_HELP)};
-    return entries;
-}
-
-void CWinApp::OnHelp()
-{
-    if (const CDialog* dialog = DialogToAsk())
-        WinHelp(HID_BASE_RESOURCE + static_cast<unsigned long>(dialog->TemplateId()));
-}
-
-void CWinApp::WinHelp(unsigned long topic)
-{
-    const std::string file = FindHelpFile(m_programFile.empty() ? ProgramFilePath("") : m_programFile);
-    if (file.empty() || !OpenUrl(FileUrl(file, topic)))
-        AfxMessageBox(IDS_HELP_FAILED);
 }
 
 }  // namespace fw
