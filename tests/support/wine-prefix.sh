@@ -4,7 +4,9 @@
 # Japanese fonts standing in for the MS fonts the dialogs name, as a Japanese
 # Windows has them (Wine would take one fixed-width font for all three), and
 # the classic scheme's black window frames, in which frame statics draw the
-# outline the program's pictures have (Wine's default scheme draws it grey).
+# outline the program's pictures have (Wine's default scheme draws it grey),
+# and .html files opened by the browser, as on every Windows (a prefix made
+# without Wine's HTML engine has no such association, and help would fail).
 #
 #   WINEPREFIX=... tests/support/wine-prefix.sh
 set -euo pipefail
@@ -24,5 +26,6 @@ reg 'HKCU\Software\Wine\Fonts\Replacements' 'ＭＳ ゴシック' IPAGothic
 reg 'HKCU\Software\Wine\Fonts\Replacements' 'ＭＳ 明朝' IPAMincho
 reg 'HKCU\Control Panel\Colors' WindowFrame '0 0 0'
 reg 'HKCU\Control Panel\Colors' ButtonDkShadow '0 0 0'
+"$wine" reg add 'HKCR\.html' /ve /d htmlfile /f >/dev/null
 wineserver -w
 touch "$marker"
