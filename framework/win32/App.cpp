@@ -12,10 +12,6 @@
 
 namespace fw {
 
-namespace {
-
-}  // namespace
-
 int CWinApp::ExitInstance()
 {
     return LastQuitCode();

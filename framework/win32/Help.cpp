@@ -86,13 +86,12 @@ std::string HelpFileUrl(const std::string& path, unsigned long topic)
 
 bool OpenUrlInBrowser(const std::string& url)
 {
-    // Percent-encoded, so the address holds no quote or blank.
     const std::wstring address = win32::WideFromUtf8(url);
     const std::wstring browser = HtmlBrowser();
-    const std::wstring quoted = L"\"" + address + L"\"";
+    // Percent-encoded, so the address holds no quote or blank.
     const HINSTANCE started = browser.empty()
         ? ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL)
-        : ShellExecuteW(nullptr, L"open", browser.c_str(), quoted.c_str(), nullptr, SW_SHOWNORMAL);
+        : ShellExecuteW(nullptr, L"open", browser.c_str(), (L"\"" + address + L"\"").c_str(), nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(started) > 32;
 }
 
