@@ -174,8 +174,14 @@ protected:
 private:
     friend class CWnd;
 
+    // Shared: logical pixels to device pixels.
     void FillPixels(int left, int top, int right, int bottom, COLORREF color);
     void PlotPenPoint(int x, int y, bool steep);
+    // Each back end's: the surface's device pixels per logical pixel (1
+    // without a surface), and the filling of device pixels [left, right) x
+    // [top, bottom), clipped to the surface.
+    double DeviceRatio() const;
+    void FillDevicePixels(int left, int top, int right, int bottom, COLORREF color);
 
     HDC m_surface = nullptr;
     HWND m_showTarget = nullptr;

@@ -16,11 +16,6 @@ int Round(qreal value)
 
 }  // namespace
 
-int DeviceLineWidth(int logical, qreal ratio)
-{
-    return std::max(1, Round(logical * ratio));
-}
-
 DeviceRect::DeviceRect(QPainter& painter, const QRect& rect)
     : DeviceRect(painter, painter.deviceTransform(), {}, 0)
 {

@@ -9,11 +9,9 @@
 #include <QRect>
 #include <QTransform>
 
-namespace fw {
+#include "gui/DeviceScale.h"
 
-// Device pixels a line of `logical` pixels takes on a screen of `ratio`:
-// the same on every side, never none.
-int DeviceLineWidth(int logical, qreal ratio);
+namespace fw {
 
 class DeviceRect {
 public:

@@ -1,7 +1,11 @@
-// Drawing contexts on GDI. The pens, brushes and fonts the program selects
-// are descriptions; each drawing call makes the GDI object it needs, selects
-// it for that call only and deletes it, so no GDI object outlives a call.
+// Drawing contexts on GDI. Shapes come from DcShapes.cpp as fills of device
+// pixels; the fonts the program selects are descriptions, and each text
+// call makes the GDI font it needs, selects it for that call only and
+// deletes it, so no GDI object outlives a call. Coordinates are logical
+// pixels, scaled to the device pixels of the window drawn into.
 #include "core/win32/WideText.h"
+#include "gui/DeviceScale.h"
+#include "win32/Dpi_p.h"
 #include "win32/WinApi.h"
 
 #include <utility>
@@ -10,20 +14,7 @@ namespace fw {
 
 namespace {
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kNoPixel = 0xFFFFFFFFu;
-
-struct Span {
-    int begin;
-    int end;   // exclusive
-};
-
-// A reversed pair covers from the smaller value + 1 to the larger, included.
-Span FillSpan(int from, int to)
-{
-    return from <= to ? Span{from, to} : Span{to + 1, from + 1};
-}
 
 // Selects `object` into `surface` while it lives, then deletes it.
 class Selection {
@@ -48,19 +39,13 @@ private:
     HGDIOBJ m_previous = nullptr;
 };
 
-HGDIOBJ MakePen(const CPen& pen)
-{
-    if (pen.Style() == PS_NULL)
-        return GetStockObject(NULL_PEN);
-    return CreatePen(pen.Style(), pen.Width(), pen.Color());
-}
-
-// Fonts are drawn without smoothing, as on the other platform.
-HGDIOBJ MakeFont(const LogFont& font)
+// Fonts are drawn without smoothing, as on the other platform, and their
+// logical height grows with the scale as every other figure does.
+HGDIOBJ MakeFont(const LogFont& font, double ratio)
 {
     LOGFONTW description{};
-    description.lfHeight = font.height;
-    description.lfWidth = font.width;
+    description.lfHeight = DeviceEdge(font.height, ratio);
+    description.lfWidth = DeviceEdge(font.width, ratio);
     description.lfEscapement = font.escapement;
     description.lfOrientation = font.orientation;
     description.lfWeight = font.weight;
@@ -74,18 +59,19 @@ HGDIOBJ MakeFont(const LogFont& font)
     return CreateFontIndirectW(&description);
 }
 
-}  // namespace
-
-CDC::CDC()
-    : m_pen(&m_stockPen), m_brush(&m_stockBrush), m_font(&m_stockFont), m_textColor(kBlack),
-      m_bkColor(kWhite), m_bkMode(OPAQUE)
+RECT ToDevice(const CRect& rect, double ratio)
 {
-    m_stockPen.CreatePen(PS_SOLID, 1, kBlack);
-    m_stockBrush.CreateSolidBrush(kWhite);
-    LogFont font;
-    font.height = 12;
-    m_stockFont.CreateFontIndirect(font);
+    return {DeviceEdge(rect.left, ratio), DeviceEdge(rect.top, ratio), DeviceEdge(rect.right, ratio),
+            DeviceEdge(rect.bottom, ratio)};
 }
+
+CRect ToLogical(const RECT& rect, double ratio)
+{
+    return {LogicalLength(rect.left, ratio), LogicalLength(rect.top, ratio), LogicalLength(rect.right, ratio),
+            LogicalLength(rect.bottom, ratio)};
+}
+
+}  // namespace
 
 // A context on a surface starts from the colours the surface has (the
 // platform's own for a control's colour message).
@@ -100,26 +86,6 @@ CDC::CDC(HDC surface) : CDC()
 }
 
 CDC::~CDC() = default;
-
-void CDC::SetDefaultFont(const LogFont& font)
-{
-    m_stockFont.CreateFontIndirect(font);
-}
-
-CPen* CDC::SelectObject(CPen* pen)
-{
-    return std::exchange(m_pen, pen ? pen : m_pen);
-}
-
-CBrush* CDC::SelectObject(CBrush* brush)
-{
-    return std::exchange(m_brush, brush ? brush : m_brush);
-}
-
-CFont* CDC::SelectObject(CFont* font)
-{
-    return std::exchange(m_font, font ? font : m_font);
-}
 
 // The colours and mode go to the surface at once: a control-colour handler
 // sets them for the control's own drawing.
@@ -137,47 +103,16 @@ int CDC::SetBkMode(int mode)
     return std::exchange(m_bkMode, mode);
 }
 
-CPoint CDC::MoveTo(int x, int y)
+// A window's context takes the window's scale; a memory context has none.
+double CDC::DeviceRatio() const
 {
-    return std::exchange(m_position, CPoint{x, y});
+    const HWND window = m_surface ? WindowFromDC(m_surface) : nullptr;
+    return window ? win32::DeviceRatioOf(win32::WindowDpi(window)) : 1.0;
 }
 
-bool CDC::LineTo(int x, int y)
+void CDC::FillDevicePixels(int left, int top, int right, int bottom, COLORREF color)
 {
-    const CPoint from = std::exchange(m_position, CPoint{x, y});
-    if (!m_surface)
-        return true;
-    const Selection pen(m_surface, MakePen(*m_pen));
-    MoveToEx(m_surface, from.x, from.y, nullptr);
-    return ::LineTo(m_surface, x, y) != FALSE;
-}
-
-bool CDC::Rectangle(int left, int top, int right, int bottom)
-{
-    if (!m_surface)
-        return true;
-    const Selection pen(m_surface, MakePen(*m_pen));
-    const Selection brush(m_surface, m_brush->IsCreated() ? CreateSolidBrush(m_brush->Color())
-                                                          : GetStockObject(NULL_BRUSH));
-    return ::Rectangle(m_surface, left, top, right, bottom) != FALSE;
-}
-
-void CDC::FillRect(const CRect& rect, const CBrush* brush)
-{
-    if (brush && brush->IsCreated())
-        FillSolidRect(rect, brush->Color());
-}
-
-void CDC::FillSolidRect(const CRect& rect, COLORREF color)
-{
-    const Span columns = FillSpan(rect.left, rect.right);
-    const Span rows = FillSpan(rect.top, rect.bottom);
-    FillPixels(columns.begin, rows.begin, columns.end, rows.end, color);
-}
-
-void CDC::FillPixels(int left, int top, int right, int bottom, COLORREF color)
-{
-    if (!m_surface)
+    if (!m_surface || left >= right || top >= bottom)
         return;
     const RECT area{left, top, right, bottom};
     const ::HBRUSH brush = CreateSolidBrush(color);
@@ -189,13 +124,14 @@ int CDC::DrawText(const ByteString& text, CRect* rect, unsigned format)
 {
     if (!m_surface || !rect)
         return 0;
+    const double ratio = DeviceRatio();
     const std::wstring wide = win32::WideFromCp932(text);
-    RECT area{rect->left, rect->top, rect->right, rect->bottom};
-    const Selection font(m_surface, MakeFont(m_font->GetLogFont()));
+    RECT area = ToDevice(*rect, ratio);
+    const Selection font(m_surface, MakeFont(m_font->GetLogFont(), ratio));
     const int height = DrawTextW(m_surface, wide.c_str(), static_cast<int>(wide.size()), &area, format);
     if (format & DT_CALCRECT)
-        *rect = {area.left, area.top, area.right, area.bottom};
-    return height;
+        *rect = ToLogical(area, ratio);
+    return LogicalLength(height, ratio);
 }
 
 int CDC::DrawText(const char* text, int count, CRect* rect, unsigned format)
@@ -207,12 +143,8 @@ int CDC::DrawText(const char* text, int count, CRect* rect, unsigned format)
 
 COLORREF CDC::GetPixel(int x, int y) const
 {
-    return m_surface ? ::GetPixel(m_surface, x, y) : kNoPixel;
-}
-
-COLORREF CDC::SetPixel(int x, int y, COLORREF color)
-{
-    return m_surface ? ::SetPixel(m_surface, x, y, color) : kNoPixel;
+    const double ratio = DeviceRatio();
+    return m_surface ? ::GetPixel(m_surface, DeviceEdge(x, ratio), DeviceEdge(y, ratio)) : kNoPixel;
 }
 
 }  // namespace fw
