@@ -59,7 +59,7 @@ void CDayCountDlg::PlaceBelowMainWindow()
         return;   // no countdown window: the framework centres the dialog
     fw::CRect self;
     GetWindowRect(&self);
-    const fw::CPoint place = DayCountPosition(mainWindow, fw::GetDesktopRect(), self);
+    const fw::CPoint place = DayCountPosition(mainWindow, fw::GetDesktopRect(), self, GetScreenScale());
     SetWindowPos(fw::wndTop, place.x, place.y, 0, 0, fw::SWP_NOSIZE);
 }
 

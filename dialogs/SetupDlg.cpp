@@ -66,7 +66,7 @@ void CSetupDlg::PlaceBesideMainWindow()
     fw::CRect self;
     GetWindowRect(&self);
     const fw::CRect screen = fw::GetDesktopRect();
-    if (const auto place = SetupPosition(mainWindow, screen, self)) {
+    if (const auto place = SetupPosition(mainWindow, screen, self, GetScreenScale())) {
         SetWindowPos(fw::wndTop, place->x, place->y, 0, 0, fw::SWP_NOSIZE);
         return;
     }

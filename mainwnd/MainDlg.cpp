@@ -30,10 +30,11 @@ std::string CMainDlg::SettingsFilePath() const
 void CMainDlg::LoadSettings()
 {
     const fw::CRect desktop = fw::GetDesktopRect();
+    const fw::ScreenScale scale = GetScreenScale();
     ::LoadSettings(m_settings, SettingsFilePath(), fw::LoadString(res::IDS_DEFAULT_TITLE),
                    [&](std::int32_t x, std::int32_t y, bool showGraph) {
                        return placement::AcceptsStoredPosition(x, y, showGraph, desktop,
-                                                               m_templateRect);
+                                                               m_templateRect, scale);
                    });
 }
 

@@ -62,7 +62,7 @@ void CMainDlg::RebuildSystemMenu()
 void CMainDlg::SetDefaultPosition()
 {
     GetWindowRect(&m_templateRect);
-    m_settings.windowPos = placement::DefaultPosition(fw::GetDesktopRect(), m_templateRect);
+    m_settings.windowPos = placement::DefaultPosition(fw::GetDesktopRect(), m_templateRect, GetScreenScale());
 }
 
 void CMainDlg::PlaceWindow()

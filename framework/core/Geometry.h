@@ -51,6 +51,21 @@ struct CRect {
     friend bool operator==(const CRect&, const CRect&) = default;
 };
 
+// How many screen pixels a logical pixel takes where a window stands, as
+// dots per inch (96 is one to one). Screen coordinates count device pixels
+// on Windows and logical pixels under Qt, which scales on its own; a figure
+// in logical pixels that is set against screen coordinates goes through
+// this first. Rounds half away from zero.
+struct ScreenScale {
+    int dpi = 96;
+
+    constexpr int operator()(int logical) const
+    {
+        const long long scaled = static_cast<long long>(logical) * dpi;
+        return static_cast<int>(scaled >= 0 ? (scaled + 48) / 96 : (scaled - 48) / 96);
+    }
+};
+
 using COLORREF = std::uint32_t;   // 0x00BBGGRR
 
 constexpr COLORREF RGB(int r, int g, int b)

@@ -150,6 +150,12 @@ void CWnd::GetClientRect(CRect* rect) const
         *rect = widget ? CRect{0, 0, widget->width(), widget->height()} : CRect{};
 }
 
+// Qt's screen coordinates are logical pixels already.
+ScreenScale CWnd::GetScreenScale() const
+{
+    return {};
+}
+
 void CWnd::MoveTopLevel(int x, int y, int cx, int cy, bool resize)
 {
     QWidget* widget = WidgetOf(*this);

@@ -107,15 +107,19 @@ public:
     int GetDlgCtrlID() const;
 
     // A top-level window's rectangle is its frame geometry as the platform
-    // reports it (the client rectangle where no window manager runs; before
-    // its first showing, with the frame its owner has); a control's is its
-    // place on the screen.
+    // reports it, in screen coordinates (the client rectangle where no
+    // window manager runs; before its first showing, with the frame its
+    // owner has); a control's is its place on the screen.
     void GetWindowRect(CRect* rect) const;
+    // In logical pixels, the unit of drawing, at any scale.
     void GetClientRect(CRect* rect) const;
-    // For a top-level window (x, y) is the frame's top-left corner and
-    // (cx, cy) the outer size: the client becomes cx - 6 by cy - 25 pixels
-    // (3-pixel frames, a 19-pixel caption) and keeps that size fixed. For a
-    // control, the rectangle in its dialog's client coordinates.
+    // Logical pixels to this window's screen coordinates.
+    ScreenScale GetScreenScale() const;
+    // For a top-level window (x, y) is the frame's top-left corner in
+    // screen coordinates and (cx, cy) the outer size in logical pixels: the
+    // client becomes cx - 6 by cy - 25 logical pixels (3-pixel frames, a
+    // 19-pixel caption) and keeps that size fixed. For a control, the
+    // rectangle in its dialog's client coordinates, in logical pixels.
     void MoveWindow(int x, int y, int cx, int cy, bool repaint = true);
     void MoveWindow(const CRect& rect, bool repaint = true);
     // `insertAfter` is ignored except that without SWP_NOZORDER the window

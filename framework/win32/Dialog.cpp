@@ -9,13 +9,16 @@
 #include <system_error>
 #include <vector>
 
+#include "core/win32/WideText.h"
 #include "gui/App.h"
+#include "gui/DeviceScale.h"
 #include "gui/MessageBox.h"
 #include "win32/DialogLayout_p.h"
 #include "win32/Icons_p.h"
 #include "win32/DialogTemplateBuilder.h"
 #include "win32/ModalRuns_p.h"
 #include "win32/WndData_p.h"
+#include "win32/Dpi_p.h"
 #include "win32/WinApi.h"
 
 namespace fw {
@@ -23,6 +26,14 @@ namespace fw {
 struct DialogState {
     const DialogTemplate* dialogTemplate = nullptr;
     int exchangeDepth = 0;
+    // The template's font made again for a screen of another scale.
+    ::HFONT rescaledFont = nullptr;
+
+    ~DialogState()
+    {
+        if (rescaledFont)
+            DeleteObject(rescaledFont);
+    }
 };
 
 namespace {
@@ -75,6 +86,7 @@ struct DialogAccess {
     static INT_PTR Command(CDialog& dialog, WPARAM wParam, LPARAM lParam);
     static INT_PTR Notify(CDialog& dialog, const NMHDR& header);
     static INT_PTR ControlColour(CDialog& dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR Rescale(CDialog& dialog, int dpi, const RECT& suggested);
 };
 
 namespace {
@@ -102,7 +114,7 @@ void EnsureCommonControls()
 INT_PTR DialogAccess::Initialise(CDialog& dialog, HWND hwnd)
 {
     dialog.Attach(hwnd);
-    win32::LayOutInNominalUnits(hwnd, *dialog.m_state->dialogTemplate);
+    win32::LayOutInNominalUnits(hwnd, *dialog.m_state->dialogTemplate, win32::WindowDpi(hwnd));
     RECT before{};
     ::GetWindowRect(hwnd, &before);
     WndData& data = WndAccess::Data(dialog);
@@ -161,7 +173,10 @@ INT_PTR DialogAccess::Route(CDialog& dialog, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     case WM_DESTROY:
         dialog.OnDestroy();
+        win32::ForgetWindowDpi(dialog.GetSafeHwnd());
         return TRUE;
+    case WM_DPICHANGED:
+        return Rescale(dialog, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     case WM_LBUTTONDOWN:
         dialog.OnLButtonDown(static_cast<unsigned>(wParam), PointOf(lParam));
         return TRUE;
@@ -223,6 +238,35 @@ INT_PTR DialogAccess::ControlColour(CDialog& dialog, UINT message, WPARAM wParam
     const fw::HBRUSH brush = dialog.OnCtlColor(&dc, wrapper, message - WM_CTLCOLORMSGBOX);
     WndAccess::Data(dialog).passToPlatform = false;
     return brush ? reinterpret_cast<INT_PTR>(SolidBrushOf(brush.color)) : static_cast<INT_PTR>(platformBrush);
+}
+
+// Moved to a screen of another scale: the same logical window, drawn anew
+// at the new scale where the platform suggests, with its font and controls
+// remade for it.
+INT_PTR DialogAccess::Rescale(CDialog& dialog, int dpi, const RECT& suggested)
+{
+    const HWND hwnd = dialog.GetSafeHwnd();
+    const DialogTemplate& dialogTemplate = *dialog.m_state->dialogTemplate;
+    CRect client;
+    dialog.GetClientRect(&client);
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(dialogTemplate.fontPointSize, dpi, 72);
+    font.lfCharSet = SHIFTJIS_CHARSET;
+    win32::WideFromUtf8(dialogTemplate.fontFace).copy(font.lfFaceName, LF_FACESIZE - 1);
+    const ::HFONT rescaled = CreateFontIndirectW(&font);
+    for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(rescaled), FALSE);
+    if (dialog.m_state->rescaledFont)
+        DeleteObject(dialog.m_state->rescaledFont);
+    dialog.m_state->rescaledFont = rescaled;
+    win32::LayOutInNominalUnits(hwnd, dialogTemplate, dpi);
+    const double ratio = win32::DeviceRatioOf(dpi);
+    RECT outer{0, 0, DeviceEdge(client.Width(), ratio), DeviceEdge(client.Height(), ratio)};
+    win32::AdjustWindowRectForDpi(&outer, hwnd, dpi);
+    ::SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, outer.right - outer.left,
+                   outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return TRUE;
 }
 
 void CDataExchange::Fail()

@@ -1,30 +1,18 @@
 #include "win32/DialogLayout_p.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "gui/DeviceScale.h"
 #include "gui/DialogUnits.h"
 #include "win32/DialogTemplateBuilder.h"
+#include "win32/Dpi_p.h"
 
 namespace fw::win32 {
 
 namespace {
 
-DialogBaseUnits NominalUnits(int pointSize)
-{
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen)
-        ReleaseDC(nullptr, screen);
-    const DialogBaseUnits at96 = BaseUnitsForPointSize(pointSize);
-    return {MulDiv(at96.cx, dpi, 96), MulDiv(at96.cy, dpi, 96)};
-}
-
-DialogBaseUnits PlatformUnits(HWND dialog)
-{
-    RECT units{0, 0, 4, 8};
-    MapDialogRect(dialog, &units);
-    return {units.right, units.bottom};
-}
+constexpr int kBuddyBorderOverlap = 2;
 
 // The controls in the order the template created them.
 std::vector<HWND> ChildrenInCreationOrder(HWND dialog)
@@ -35,47 +23,71 @@ std::vector<HWND> ChildrenInCreationOrder(HWND dialog)
     return children;
 }
 
-void Place(HWND child, const ControlTemplate& control, DialogBaseUnits base)
+void Place(HWND child, const ControlTemplate& control, DialogBaseUnits base, double ratio)
 {
     const CRect r = DialogUnitsToPixels(control.x, control.y, control.cx, control.cy, base);
     // An icon keeps the size of its image, as the platform gave it.
     const UINT keepSize = IsIconStatic(control) ? SWP_NOSIZE : 0;
-    SetWindowPos(child, nullptr, r.left, r.top, r.Width(), r.Height(),
+    const int left = DeviceEdge(r.left, ratio);
+    const int top = DeviceEdge(r.top, ratio);
+    SetWindowPos(child, nullptr, left, top, DeviceEdge(r.right, ratio) - left, DeviceEdge(r.bottom, ratio) - top,
                  SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
 }
 
-void SizeClientArea(HWND dialog, const DialogTemplate& dialogTemplate, DialogBaseUnits base)
+void SizeClientArea(HWND dialog, const DialogTemplate& dialogTemplate, DialogBaseUnits base, int dpi)
 {
+    const double ratio = DeviceRatioOf(dpi);
     const CRect client = DialogUnitsToPixels(0, 0, dialogTemplate.cx, dialogTemplate.cy, base);
-    RECT outer{0, 0, client.Width(), client.Height()};
-    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)));
+    RECT outer{0, 0, DeviceEdge(client.Width(), ratio), DeviceEdge(client.Height(), ratio)};
+    AdjustWindowRectForDpi(&outer, dialog, dpi);
     SetWindowPos(dialog, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// An up-down control takes its own width off its edit box and stands at
+// the box's right end, over the box's two-pixel border, as the other back
+// end puts it; the platform's own placement leaves the box that border
+// narrower, too narrow for a four-digit year.
+void SitBesideBuddy(HWND upDown, double ratio)
+{
+    const auto buddy = reinterpret_cast<HWND>(SendMessageW(upDown, UDM_GETBUDDY, 0, 0));
+    if (!buddy)
+        return;
+    RECT box{};
+    RECT spin{};
+    GetWindowRect(buddy, &box);
+    GetWindowRect(upDown, &spin);
+    MapWindowPoints(nullptr, GetParent(buddy), reinterpret_cast<POINT*>(&box), 2);
+    const int overlap = DeviceEdge(kBuddyBorderOverlap, ratio);
+    const int spinWidth = spin.right - spin.left;
+    const int boxWidth = std::max(0, static_cast<int>(box.right - box.left) - spinWidth + overlap);
+    SetWindowPos(buddy, nullptr, 0, 0, boxWidth, box.bottom - box.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(upDown, nullptr, box.left + boxWidth - overlap, box.top, spinWidth, box.bottom - box.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
-void LayOutInNominalUnits(HWND dialog, const DialogTemplate& dialogTemplate)
+void LayOutInNominalUnits(HWND dialog, const DialogTemplate& dialogTemplate, int dpi)
 {
-    const DialogBaseUnits nominal = NominalUnits(dialogTemplate.fontPointSize);
-    const DialogBaseUnits platform = PlatformUnits(dialog);
-    if (nominal.cx == platform.cx && nominal.cy == platform.cy)
-        return;
+    SetWindowDpi(dialog, dpi);
     const std::vector<HWND> children = ChildrenInCreationOrder(dialog);
     if (children.size() != dialogTemplate.controls.size())
         return;
-    SizeClientArea(dialog, dialogTemplate, nominal);
-    for (std::size_t i = 0; i < children.size(); ++i)
-        Place(children[i], dialogTemplate.controls[i], nominal);
-    // An up-down control sits beside its edit box: setting the buddy again
-    // moves it there and narrows the box, as at creation.
+    const DialogBaseUnits base = BaseUnitsForPointSize(dialogTemplate.fontPointSize);
+    const double ratio = DeviceRatioOf(dpi);
+    SizeClientArea(dialog, dialogTemplate, base, dpi);
     for (std::size_t i = 0; i < children.size(); ++i) {
-        if (dialogTemplate.controls[i].cls != ControlClass::UpDown)
-            continue;
-        const auto buddy = SendMessageW(children[i], UDM_GETBUDDY, 0, 0);
-        if (buddy)
-            SendMessageW(children[i], UDM_SETBUDDY, static_cast<WPARAM>(buddy), 0);
+        Place(children[i], dialogTemplate.controls[i], base, ratio);
+        // The platform's margins, taken from the font, leave a 30-unit year
+        // field narrowed by its spin button room for three digits; the
+        // other back end's fields have none, and show all four.
+        if (dialogTemplate.controls[i].cls == ControlClass::Edit)
+            SendMessageW(children[i], EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
+    }
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        if (dialogTemplate.controls[i].cls == ControlClass::UpDown)
+            SitBesideBuddy(children[i], ratio);
     }
 }
 

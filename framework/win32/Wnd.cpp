@@ -3,8 +3,10 @@
 #include "core/win32/WideText.h"
 #include "gui/App.h"
 #include "gui/Controls.h"
+#include "gui/DeviceScale.h"
 #include "gui/ProgressCtrl.h"
 #include "win32/WndData_p.h"
+#include "win32/Dpi_p.h"
 #include "win32/WinApi.h"
 
 #include <unordered_map>
@@ -162,7 +164,13 @@ void CWnd::GetClientRect(CRect* rect) const
     RECT place{};
     if (m_hwnd)
         ::GetClientRect(m_hwnd, &place);
-    *rect = FromRect(place);
+    const double ratio = win32::DeviceRatioOf(win32::WindowDpi(m_hwnd));
+    *rect = {0, 0, LogicalLength(place.right, ratio), LogicalLength(place.bottom, ratio)};
+}
+
+ScreenScale CWnd::GetScreenScale() const
+{
+    return {win32::WindowDpi(m_hwnd)};
 }
 
 void CWnd::MoveWindow(int x, int y, int cx, int cy, bool repaint)
@@ -173,7 +181,9 @@ void CWnd::MoveWindow(int x, int y, int cx, int cy, bool repaint)
         MoveTopLevel(x, y, cx, cy, true);
         return;
     }
-    ::MoveWindow(m_hwnd, x, y, cx, cy, repaint);
+    const double ratio = win32::DeviceRatioOf(win32::WindowDpi(m_hwnd));
+    ::MoveWindow(m_hwnd, DeviceEdge(x, ratio), DeviceEdge(y, ratio), DeviceEdge(cx, ratio), DeviceEdge(cy, ratio),
+                 repaint);
 }
 
 void CWnd::MoveWindow(const CRect& rect, bool repaint)
@@ -182,13 +192,15 @@ void CWnd::MoveWindow(const CRect& rect, bool repaint)
 }
 
 // The program sizes its windows for 3-pixel frames and a 19-pixel caption;
-// the frame of today's Windows differs, so the client it asks for is kept
-// and the frame grows around it.
+// the frame of today's Windows differs, so the client it asks for is kept,
+// in logical pixels scaled to the window's screen, and the frame grows
+// around it.
 void CWnd::MoveTopLevel(int x, int y, int cx, int cy, bool resize)
 {
-    RECT outer{0, 0, cx - 6, cy - 25};
-    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongW(m_hwnd, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongW(m_hwnd, GWL_EXSTYLE)));
+    const int dpi = win32::WindowDpi(m_hwnd);
+    const double ratio = win32::DeviceRatioOf(dpi);
+    RECT outer{0, 0, DeviceEdge(cx - 6, ratio), DeviceEdge(cy - 25, ratio)};
+    win32::AdjustWindowRectForDpi(&outer, m_hwnd, dpi);
     const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (resize ? 0 : SWP_NOSIZE);
     ::SetWindowPos(m_hwnd, nullptr, x, y, outer.right - outer.left, outer.bottom - outer.top, flags);
 }

@@ -1,0 +1,70 @@
+#include "win32/Dpi_p.h"
+
+#include <unordered_map>
+
+namespace fw::win32 {
+
+namespace {
+
+std::unordered_map<HWND, int>& LaidOutDpis()
+{
+    static std::unordered_map<HWND, int> dpis;
+    return dpis;
+}
+
+// Looked up by name: Windows before 10 has neither function, and the
+// program still starts there.
+template <typename Function>
+Function User32Function(const char* name)
+{
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
+}
+
+int SystemDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kLogicalDpi;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kLogicalDpi;
+}
+
+int PlatformDpi(HWND window)
+{
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    const int dpi = getDpiForWindow && window ? static_cast<int>(getDpiForWindow(window)) : 0;
+    return dpi > 0 ? dpi : SystemDpi();
+}
+
+}  // namespace
+
+int WindowDpi(HWND window)
+{
+    const HWND topLevel = window ? GetAncestor(window, GA_ROOT) : nullptr;
+    const auto found = LaidOutDpis().find(topLevel);
+    return found != LaidOutDpis().end() ? found->second : PlatformDpi(topLevel);
+}
+
+void SetWindowDpi(HWND topLevel, int dpi)
+{
+    LaidOutDpis()[topLevel] = dpi;
+}
+
+void ForgetWindowDpi(HWND topLevel)
+{
+    LaidOutDpis().erase(topLevel);
+}
+
+void AdjustWindowRectForDpi(RECT* rect, HWND window, int dpi)
+{
+    using AdjustFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = User32Function<AdjustFunction>("AdjustWindowRectExForDpi");
+    const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
+    if (!adjustForDpi || !adjustForDpi(rect, style, FALSE, exStyle, static_cast<UINT>(dpi)))
+        AdjustWindowRectEx(rect, style, FALSE, exStyle);
+}
+
+}  // namespace fw::win32
