@@ -21,10 +21,13 @@ cmake --build "$build" -j 2
 WINEPREFIX=$(realpath -m "$build/wineprefix") bash tests/support/wine-prefix.sh
 ctest --test-dir "$build" --output-on-failure
 
-# The Windows window against the Linux one, pixel for pixel, where a Linux
-# build is at hand (scripts/test.sh has just made one).
+# The Windows window against the Linux one, pixel for pixel, at 100 %, 125 %,
+# 150 % and 200 %, where a Linux build is at hand (scripts/test.sh has just
+# made one).
 linux=${YRK_LINUX_BUILD:-build/asan}/app/yoruka
 if [ -x "$linux" ]; then
   mkdir -p "$build/pixels"
-  bash tests/compare/windows_pixels.sh "$linux" "$build/app/yoruka.exe" "$build/pixels"
+  for scale in 1 1.25 1.5 2; do
+    bash tests/compare/windows_pixels.sh "$linux" "$build/app/yoruka.exe" "$build/pixels" "$scale"
+  done
 fi

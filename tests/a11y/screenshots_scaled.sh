@@ -4,18 +4,34 @@
 # the count to the next exam shown and no window manager:
 #   tests/a11y/screenshots_scaled.sh build/<dir>/app/yoruka [factor] [output folder]
 # Writes main-short-xF.png, main-tall-xF.png, setup-xF.png, daycount-xF.png
-# and about-xF.png for the factor F. Not a test: it checks nothing but that
-# each window comes up.
+# and about-xF.png for the factor F. With E2E_LAUNCHER set to Wine it takes
+# the Windows build's, main-short-windows-xF.png and so on, in a Wine prefix
+# of F x 96 dpi (WINEPREFIX, or one of its own under /tmp), and prints each
+# client area's size. Not a test: it checks nothing but that each window
+# comes up.
 . "$(dirname "$0")/../e2e/lib.sh"
 FACTOR=${2:-2}
 out=$(cd "$(dirname "$0")/../.." && pwd)/docs/screenshots
 [ $# -ge 3 ] && out=$3
 E2E_NAME=screenshots-x$FACTOR
+platform=""
+if [ "$E2E_OS" = windows ]; then
+  platform=-windows
+  export YRK_WINE_DPI=$(awk -v f="$FACTOR" 'BEGIN { printf "%d", 96 * f + 0.5 }')
+  export WINEPREFIX=${WINEPREFIX:-/tmp/yoruka-wine-$YRK_WINE_DPI}
+fi
+suffix=$platform-x$FACTOR
+[ "$platform" ] && [ "$FACTOR" = 1 ] && suffix=$platform
 e2e_init "$1"
 mkdir -p "$out"
-# 1024 x 768 logical pixels, as the scale-1 pictures have.
-xsession_start "" "$(awk -v f="$FACTOR" 'BEGIN { printf "%dx%d", 1024 * f, 768 * f }')"
-export QT_SCALE_FACTOR=$FACTOR
+if [ "$E2E_OS" = windows ]; then
+  # The platform's screen is in device pixels already.
+  xsession_start "" 1024x768
+else
+  # 1024 x 768 logical pixels, as the scale-1 pictures have.
+  xsession_start "" "$(awk -v f="$FACTOR" 'BEGIN { printf "%dx%d", 1024 * f, 768 * f }')"
+  export QT_SCALE_FACTOR=$FACTOR
+fi
 
 write_ini() {
   e2e_write_ini "$E2E_INI" <<EOF_INI
@@ -43,8 +59,8 @@ window_titled() {
 }
 
 shoot() {
-  import -window "$1" "$out/$2-x$FACTOR.png"
-  echo "$out/$2-x$FACTOR.png: $(identify -format '%wx%h' "$out/$2-x$FACTOR.png")"
+  import -window "$1" "$out/$2$suffix.png"
+  echo "$out/$2$suffix.png: $(identify -format '%wx%h' "$out/$2$suffix.png")"
 }
 
 # shoot_dialog DOWNS TITLE NAME: the context menu's item reached with DOWNS

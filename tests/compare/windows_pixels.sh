@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
 # The tall window of the worked example (defaults, 1 June 1999) from the Linux
-# build and from the Windows build under Wine: its days-left area and its
-# graph must be the same pixels outside the days-left text, whose glyphs are
-# each platform's own. Wine's prefix is the tests' (tests/support/wine-prefix.sh).
+# build and from the Windows build under Wine, on a screen of the same scale
+# (QT_SCALE_FACTOR for Qt, the prefix's dpi for Wine): its client area must
+# be the scaled 225 x 193 within a pixel, and its days-left area and its
+# graph the same pixels outside the days-left text, whose glyphs are each
+# platform's own. Wine's prefix is the tests' (tests/support/wine-prefix.sh),
+# one for each scale.
 #
-#   tests/compare/windows_pixels.sh LINUX_PROGRAM WINDOWS_PROGRAM [OUT_DIR]
+#   tests/compare/windows_pixels.sh LINUX_PROGRAM WINDOWS_PROGRAM [OUT_DIR [SCALE]]
 #
-# Prints the figures; fails when a pixel outside the text differs. Needs
-# xvfb, xdotool, imagemagick, faketime, wine64.
+# SCALE is 1 (the default), 1.25, 1.5 or 2. Prints the figures; fails when a
+# size is off or a pixel outside the text differs. Needs xvfb, xdotool,
+# imagemagick, faketime, wine64.
 set -euo pipefail
 linux_bin=$(realpath "$1")
 windows_bin=$(realpath "$2")
 out=${3:-$PWD}
+scale=${4:-1}
+# scaled N: N logical pixels at the scale, rounded as both back ends round.
+scaled() { awk -v n="$1" -v f="$scale" 'BEGIN { printf "%d", n * f + 0.5 }'; }
+suffix=""
+[ "$scale" = 1 ] || suffix=-x$scale
 here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/yoruka-pixels.XXXXXX")
@@ -24,7 +33,7 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 xsession_start "" 1024x768
 
 wine=/usr/lib/wine/wine64
-bash "$here/../support/wine-prefix.sh"
+YRK_WINE_DPI=$(scaled 96) bash "$here/../support/wine-prefix.sh"
 
 # shoot NAME PROGRAM [LAUNCHER]: the window of the example as NAME.png.
 shoot() {
@@ -33,12 +42,13 @@ shoot() {
   cp "$program" "$work/$name/"
   printf '[YRK]\r\nSIZE=TRUE\r\nPOS=100 100\r\n' >"$work/$name/yrk.ini"
   env LD_PRELOAD="$faketime_lib" FAKETIME="@1999-06-01 12:00:00" NO_FAKE_STAT=1 QT_QPA_PLATFORM=xcb \
+      QT_SCALE_FACTOR="$scale" \
       ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 \
       $launcher "$work/$name/$(basename "$program")" >"$work/$name.log" 2>&1 &
   pid=$!
   wid=$(xsession_wait_window "$pid" 30) || { cat "$work/$name.log" >&2; exit 1; }
   sleep 1   # the first paint
-  import -window "$wid" "$out/$name.png"
+  import -window "$wid" "$out/$name$suffix.png"
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
 }
@@ -54,18 +64,19 @@ pixels() {
 
 # compare NAME GEOMETRY TEXT: counts the pixels of the area that differ; with
 # TEXT, those inside the box round every non-white pixel of the area's inside
-# (either picture's text) are the text's and are counted apart.
+# (either picture's text; the inside begins past the outline, a one-pixel
+# line at the scale) are the text's and are counted apart.
 failed=0
 compare_area() {
   local name=$1 geometry=$2 text=$3 w h
   w=${geometry%%x*}; h=${geometry#*x}; h=${h%%+*}
-  paste -d' ' <(pixels "$out/linux-tall.png" "$geometry") <(pixels "$out/windows-tall.png" "$geometry") |
-    awk -v name="$name" -v w="$w" -v h="$h" -v text="$text" '
+  paste -d' ' <(pixels "$out/linux-tall$suffix.png" "$geometry") <(pixels "$out/windows-tall$suffix.png" "$geometry") |
+    awk -v name="$name" -v w="$w" -v h="$h" -v text="$text" -v line="$(scaled 1)" '
       { x[NR] = $1; y[NR] = $2; a[NR] = $3; b[NR] = $6 }
       END {
         x0 = w; y0 = h; x1 = -1; y1 = -1
         for (i = 1; i <= NR; i++) {
-          inside = x[i] > 0 && y[i] > 0 && x[i] < w - 1 && y[i] < h - 1
+          inside = x[i] >= line && y[i] >= line && x[i] < w - line && y[i] < h - line
           if (text && inside && (a[i] != "255,255,255" || b[i] != "255,255,255")) {
             if (x[i] < x0) x0 = x[i]; if (x[i] > x1) x1 = x[i]
             if (y[i] < y0) y0 = y[i]; if (y[i] > y1) y1 = y[i]
@@ -81,8 +92,23 @@ compare_area() {
         exit outside > 0
       }' || failed=1
 }
+# The client areas, 225 x 193 logical pixels.
+want_w=$(scaled 225) want_h=$(scaled 193)
+for name in linux-tall windows-tall; do
+  read -r w h < <(identify -format '%w %h\n' "$out/$name$suffix.png")
+  echo "$name client area: ${w}x$h (${want_w}x$want_h wanted)"
+  if [ $((w - want_w)) -gt 1 ] || [ $((want_w - w)) -gt 1 ] || [ $((h - want_h)) -gt 1 ] || [ $((want_h - h)) -gt 1 ]; then
+    failed=1
+  fi
+done
+# area LEFT TOP WIDTH HEIGHT: the device pixels of a logical rectangle, whose
+# edges are rounded each on its own.
+area() {
+  local x=$(scaled "$1") y=$(scaled "$2")
+  echo "$(($(scaled $(($1 + $3))) - x))x$(($(scaled $(($2 + $4))) - y))+$x+$y"
+}
 # Days-left area at (8, 30), 210 x 30; graph area at (8, 113), 210 x 38.
-compare_area "days-left area" 210x30+8+30 1
-compare_area "graph area" 210x38+8+113 ""
-echo "pictures: $out/linux-tall.png $out/windows-tall.png"
+compare_area "days-left area" "$(area 8 30 210 30)" 1
+compare_area "graph area" "$(area 8 113 210 38)" ""
+echo "pictures: $out/linux-tall$suffix.png $out/windows-tall$suffix.png"
 exit "$failed"

@@ -7,8 +7,10 @@
 # outline the program's pictures have (Wine's default scheme draws it grey),
 # and .html files opened by the browser, as on every Windows (a prefix made
 # without Wine's HTML engine has no such association, and help would fail).
+# YRK_WINE_DPI gives the prefix's screen another scale (120, 144, 192 for
+# 125 %, 150 %, 200 %; 96 when unset), which a prefix keeps once made.
 #
-#   WINEPREFIX=... tests/support/wine-prefix.sh
+#   WINEPREFIX=... [YRK_WINE_DPI=144] tests/support/wine-prefix.sh
 set -euo pipefail
 : "${WINEPREFIX:?set WINEPREFIX}"
 wine=${YRK_WINE_LOADER:-/usr/lib/wine/wine64}
@@ -27,5 +29,6 @@ reg 'HKCU\Software\Wine\Fonts\Replacements' 'ＭＳ 明朝' IPAMincho
 reg 'HKCU\Control Panel\Colors' WindowFrame '0 0 0'
 reg 'HKCU\Control Panel\Colors' ButtonDkShadow '0 0 0'
 "$wine" reg add 'HKCR\.html' /ve /d htmlfile /f >/dev/null
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${YRK_WINE_DPI:-96}" /f >/dev/null
 wineserver -w
 touch "$marker"

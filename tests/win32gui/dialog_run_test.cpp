@@ -170,4 +170,28 @@ TEST_F(DialogRunWin32, PostQuitMessageEndsEveryRunningDialog)
     EXPECT_EQ(app.ExitInstance(), 3);
 }
 
+// Moved to a screen at 200 %: where the platform suggests, the same logical
+// window, every control twice its 96-dpi pixels (the 135-unit title field
+// is 203 pixels there).
+TEST_F(DialogRunWin32, AScreenOfAnotherScaleKeepsTheLogicalWindowAndScalesItsControls)
+{
+    fw::CRect before, after;
+    RECT placed{}, field{};
+    ProbeDialog dialog([&](ProbeDialog& d) {
+        const HWND hwnd = d.GetSafeHwnd();
+        d.GetClientRect(&before);
+        RECT suggested{40, 50, 400, 400};
+        SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+        d.GetClientRect(&after);
+        GetWindowRect(hwnd, &placed);
+        GetWindowRect(GetDlgItem(hwnd, res::IDC_EXAM_TITLE), &field);
+        d.EndDialog(1);
+    });
+    ASSERT_EQ(dialog.DoModal(), 1);
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(placed.left, 40);
+    EXPECT_EQ(placed.top, 50);
+    EXPECT_EQ(field.right - field.left, 2 * 203);
+}
+
 }  // namespace
