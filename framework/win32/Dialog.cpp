@@ -261,10 +261,8 @@ INT_PTR DialogAccess::Rescale(CDialog& dialog, int dpi, const RECT& suggested)
     dialog.m_state->rescaledFont = rescaled;
     win32::LayOutInNominalUnits(hwnd, dialogTemplate, dpi);
     const double ratio = win32::DeviceRatioOf(dpi);
-    RECT outer{0, 0, DeviceEdge(client.Width(), ratio), DeviceEdge(client.Height(), ratio)};
-    win32::AdjustWindowRectForDpi(&outer, hwnd, dpi);
-    ::SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, outer.right - outer.left,
-                   outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    win32::PlaceWithClientSize(hwnd, suggested.left, suggested.top, DeviceEdge(client.Width(), ratio),
+                               DeviceEdge(client.Height(), ratio), dpi);
     InvalidateRect(hwnd, nullptr, TRUE);
     return TRUE;
 }

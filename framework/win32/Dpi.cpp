@@ -67,4 +67,18 @@ void AdjustWindowRectForDpi(RECT* rect, HWND window, int dpi)
         AdjustWindowRectEx(rect, style, FALSE, exStyle);
 }
 
+void PlaceWithClientSize(HWND window, int x, int y, int width, int height, int dpi)
+{
+    RECT outer{0, 0, width, height};
+    AdjustWindowRectForDpi(&outer, window, dpi);
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(window, nullptr, x, y, outer.right - outer.left, outer.bottom - outer.top, flags);
+    RECT client{};
+    GetClientRect(window, &client);
+    const int dx = width - client.right;
+    const int dy = height - client.bottom;
+    if (dx != 0 || dy != 0)
+        SetWindowPos(window, nullptr, x, y, outer.right - outer.left + dx, outer.bottom - outer.top + dy, flags);
+}
+
 }  // namespace fw::win32

@@ -24,4 +24,9 @@ inline double DeviceRatioOf(int dpi)
 // and caption metrics of that scale where the platform has them.
 void AdjustWindowRectForDpi(RECT* rect, HWND window, int dpi);
 
+// Moves a top-level window to (x, y) with a client area of width x height
+// device pixels at `dpi`, making up for a frame that differs from the one
+// the platform computes for that scale.
+void PlaceWithClientSize(HWND window, int x, int y, int width, int height, int dpi);
+
 }  // namespace fw::win32
