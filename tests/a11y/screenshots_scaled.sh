@@ -24,14 +24,9 @@ suffix=$platform-x$FACTOR
 [ "$platform" ] && [ "$FACTOR" = 1 ] && suffix=$platform
 e2e_init "$1"
 mkdir -p "$out"
-if [ "$E2E_OS" = windows ]; then
-  # The platform's screen is in device pixels already.
-  xsession_start "" 1024x768
-else
-  # 1024 x 768 logical pixels, as the scale-1 pictures have.
-  xsession_start "" "$(awk -v f="$FACTOR" 'BEGIN { printf "%dx%d", 1024 * f, 768 * f }')"
-  export QT_SCALE_FACTOR=$FACTOR
-fi
+# 1024 x 768 logical pixels, as the scale-1 pictures have.
+xsession_start "" "$(awk -v f="$FACTOR" 'BEGIN { printf "%dx%d", 1024 * f, 768 * f }')"
+[ "$E2E_OS" = windows ] || export QT_SCALE_FACTOR=$FACTOR
 
 write_ini() {
   e2e_write_ini "$E2E_INI" <<EOF_INI

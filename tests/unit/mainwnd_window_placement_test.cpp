@@ -47,6 +47,7 @@ struct StoredCase {
     int x, y;
     bool tall;
     bool accepted;
+    fw::ScreenScale scale = {};
 };
 
 void PrintTo(const StoredCase& c, std::ostream* os)
@@ -59,7 +60,7 @@ class MainWindowStoredPosition : public ::testing::TestWithParam<StoredCase> {};
 TEST_P(MainWindowStoredPosition, AcceptedOnlyInsideTheLimits)
 {
     const StoredCase& c = GetParam();
-    EXPECT_EQ(placement::AcceptsStoredPosition(c.x, c.y, c.tall, c.desktop, kTemplateWindow), c.accepted);
+    EXPECT_EQ(placement::AcceptsStoredPosition(c.x, c.y, c.tall, c.desktop, kTemplateWindow, c.scale), c.accepted);
 }
 
 constexpr fw::CRect kDesk{0, 0, 1024, 768};
@@ -86,7 +87,11 @@ INSTANTIATE_TEST_SUITE_P(
                       StoredCase{"shifted_right_limit_from_width", kShifted, 796, 50, false, true},
                       StoredCase{"shifted_beyond_width_limit", kShifted, 797, 50, false, false},
                       StoredCase{"shifted_tall_bottom", kShifted, 100, 600, true, true},
-                      StoredCase{"shifted_tall_bottom_plus_one", kShifted, 100, 601, true, false}),
+                      StoredCase{"shifted_tall_bottom_plus_one", kShifted, 100, 601, true, false},
+                      // At 150 % the 218 pixels are 327 screen pixels, the 88 are 132.
+                      StoredCase{"tall_bottom_limit_at_150", kDesk, 0, 441, true, true, {144}},
+                      StoredCase{"tall_bottom_plus_one_at_150", kDesk, 0, 442, true, false, {144}},
+                      StoredCase{"short_bottom_plus_one_at_150", kDesk, 0, 637, false, false, {144}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
