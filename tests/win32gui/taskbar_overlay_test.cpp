@@ -3,24 +3,21 @@
 // button, and a new button (Explorer restarted) is sent the count again.
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <functional>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "core/Clock.h"
 #include "core/win32/WideText.h"
-#include "gui/App.h"
 #include "gui/LauncherEntry.h"
-#include "mainwnd/MainDlg.h"
-#include "res/Resources.h"
-#include "tests/support/TempDir.h"
+#include "main_window_run.h"
 #include "win32/TaskbarOverlay_p.h"
 
 namespace {
 
 using fw::win32::OverlaySenderOverride;
+using win32gui_test::LocalTime;
+using win32gui_test::MainWindowRun;
 
 int IconSize(::HICON icon)
 {
@@ -142,68 +139,12 @@ TEST(TaskbarOverlay, LongCountsShortenToFourGlyphsNeverRoundingUp)
         EXPECT_EQ(fw::win32::OverlayDigits(count), digits) << count;
 }
 
-// The countdown window itself, its clock set: 1 June 1999, 23:59:55, with
-// the defaults, through the ticks to midnight.
-class OverlayMainDlg : public CMainDlg {
-public:
-    std::function<void(HWND)> script;
-
-protected:
-    static constexpr unsigned kScriptTimer = 99;
-
-    bool OnInitDialog() override
-    {
-        const bool focus = CMainDlg::OnInitDialog();
-        ::SetTimer(GetSafeHwnd(), kScriptTimer, 0, nullptr);   // once the first paint is done
-        return focus;
-    }
-
-    void OnTimer(unsigned id) override
-    {
-        if (id != kScriptTimer)
-            return CMainDlg::OnTimer(id);
-        ::KillTimer(GetSafeHwnd(), kScriptTimer);
-        script(GetSafeHwnd());
-        EndDialog(IDCANCEL);
-    }
-};
-
-std::time_t LocalTime(int month, int day, int hour, int minute, int second)
-{
-    std::tm fields{second, minute, hour, day, month - 1, 99, 0, 0, -1};
-    return std::mktime(&fields);
-}
-
-struct MainWindowRun {
-    TempDir dir;
-    fw::CWinApp app;
-    std::time_t now = LocalTime(6, 1, 23, 59, 55);
-    fw::ClockOverride clock{[this] { return now; }};
-    OverlayRecorder taskbar;
-
-    std::vector<std::string> Run(const std::function<void(HWND)>& script)
-    {
-        fw::SetResources(&ProgramResources());
-        app.m_programPath = dir.file("yoruka");
-        OverlayMainDlg window;
-        window.script = script;
-        app.m_pMainWnd = &window;
-        window.DoModal();
-        app.m_pMainWnd = nullptr;
-        return taskbar.Take();
-    }
-
-    void Tick(HWND window)
-    {
-        SendMessageW(window, WM_TIMER, 1, 0);
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    }
-};
-
+// The countdown window itself, its clock going through midnight with the defaults.
 TEST(TaskbarOverlay, TheCountdownWindowSendsEachDayOnce)
 {
     MainWindowRun run;
-    const std::vector<std::string> calls = run.Run([&](HWND window) {
+    OverlayRecorder taskbar;
+    run.Run([&](HWND window) {
         AnnounceTaskbarButton(window);
         for (int second = 56; second <= 59; ++second) {
             run.now = LocalTime(6, 1, 23, 59, second);
@@ -213,6 +154,7 @@ TEST(TaskbarOverlay, TheCountdownWindowSendsEachDayOnce)
         run.Tick(window);
         run.Tick(window);
     });
+    const std::vector<std::string> calls = taskbar.Take();
     for (const std::string& call : calls)
         std::cout << "overlay: " << call << '\n';
     EXPECT_EQ(calls, (std::vector<std::string>{"あと 138日 16", "あと 137日 16"}));
@@ -221,9 +163,13 @@ TEST(TaskbarOverlay, TheCountdownWindowSendsEachDayOnce)
 TEST(TaskbarOverlay, APastExamPutsNothingOnTheButton)
 {
     MainWindowRun run;
+    OverlayRecorder taskbar;
     WriteBytes(run.dir.file("yrk.ini"), "[YRK]\r\nEXAM=1999 5 1\r\n");
-    EXPECT_EQ(run.Run([&](HWND window) { AnnounceTaskbarButton(window); run.Tick(window); }),
-              std::vector<std::string>{});
+    run.Run([&](HWND window) {
+        AnnounceTaskbarButton(window);
+        run.Tick(window);
+    });
+    EXPECT_EQ(taskbar.Take(), std::vector<std::string>{});
 }
 
 }  // namespace
