@@ -1,6 +1,6 @@
 // The overlay's picture: the days left in white digits on a red badge across
 // the lower part of the icon, so that the program's own icon still shows
-// above it. Digits are GDI's, narrowed until they fit.
+// above it. Digits are GDI's, at the largest size that fits the badge.
 #include "win32/TaskbarOverlay_p.h"
 
 #include <algorithm>
