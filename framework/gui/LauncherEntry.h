@@ -1,8 +1,10 @@
-// A number on the program's launcher entry: the badge that KDE's task
-// manager and Ubuntu's dock draw over its icon, for desktops whose taskbar
-// shows no window titles. Published on the session bus as the launcher-entry
-// signal for "application://<desktop file>"; without a session bus nothing
-// happens. Only a change reaches the bus: the same state twice sends once.
+// A number on the program's launcher entry, for desktops whose taskbar
+// shows no window titles. On Linux the badge that KDE's task manager and
+// Ubuntu's dock draw over its icon, published on the session bus as the
+// launcher-entry signal for "application://<desktop file>" (without a session
+// bus nothing happens). On Windows an overlay icon on the main window's
+// taskbar button, described for screen readers as "あと N日", sent once the
+// button exists. Only a change is sent: the same state twice sends once.
 #pragma once
 
 #include <cstdint>

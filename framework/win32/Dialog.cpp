@@ -17,6 +17,7 @@
 #include "win32/Icons_p.h"
 #include "win32/DialogTemplateBuilder.h"
 #include "win32/ModalRuns_p.h"
+#include "win32/TaskbarOverlay_p.h"
 #include "win32/WndData_p.h"
 #include "win32/Dpi_p.h"
 #include "win32/WinApi.h"
@@ -198,6 +199,7 @@ INT_PTR DialogAccess::Route(CDialog& dialog, UINT message, WPARAM wParam, LPARAM
             dialog.EndDialog(-1);
         return TRUE;
     default:
+        win32::NoteTaskbarMessage(dialog.GetSafeHwnd(), message);
         return FALSE;
     }
 }

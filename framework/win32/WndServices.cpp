@@ -1,5 +1,6 @@
 // A window's system menu, icons and what screen readers are told.
 #include "core/win32/WideText.h"
+#include "win32/AccessibleWords_p.h"
 #include "win32/Menu_p.h"
 #include "win32/Icons_p.h"
 #include "win32/WndData_p.h"
@@ -89,11 +90,14 @@ XpmImage ParseXpm(const std::vector<const char*>& rows)
     return icon;
 }
 
-void SetNameOnce(HWND window, const ByteString& text)
+// A frame the window draws into reads, like on Linux, as a picture once named.
+bool IsFrame(HWND window)
 {
-    CWnd* wnd = CWnd::FromHandle(window);
-    if (wnd && wnd->GetWindowText() != text)
-        SetWindowTextW(window, win32::WideFromCp932(text).c_str());
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    const LONG_PTR type = GetWindowLongPtrW(window, GWL_STYLE) & SS_TYPEMASK;
+    return lstrcmpiW(className, L"Static") == 0 &&
+           (type == SS_BLACKFRAME || type == SS_GRAYFRAME || type == SS_WHITEFRAME || type == SS_ETCHEDFRAME);
 }
 
 }  // namespace
@@ -143,18 +147,24 @@ HICON CWnd::SetIcon(HICON icon, bool bigIcon)
     return std::exchange(current[{m_hwnd, bigIcon}], icon);
 }
 
-// An area the program draws into has no text of its own; its window text,
-// which it never draws, is what the platform's screen readers read.
+// An area the program draws into has no text the platform can read: the
+// words are answered through MSAA instead (AccessibleWords.cpp).
 void CWnd::SetAccessibleText(const ByteString& text)
 {
     if (m_hwnd)
-        SetNameOnce(m_hwnd, text);
+        win32::SetAccessibleName(m_hwnd, win32::WideFromCp932(text), ROLE_SYSTEM_STATICTEXT);
 }
 
 void CWnd::SetAccessibleName(const ByteString& name)
 {
     if (m_hwnd)
-        SetNameOnce(m_hwnd, name);
+        win32::SetAccessibleName(m_hwnd, win32::WideFromCp932(name), IsFrame(m_hwnd) ? ROLE_SYSTEM_GRAPHIC : 0);
+}
+
+void CWnd::SetAccessibleDescription(const ByteString& description)
+{
+    if (m_hwnd)
+        win32::SetAccessibleDescription(m_hwnd, win32::WideFromCp932(description));
 }
 
 }  // namespace fw
