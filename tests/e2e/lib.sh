@@ -395,6 +395,10 @@ e2e_ini_value() {
 e2e_expect_ini() {
   local file=$1 expected="$E2E_TMP/expected.ini"
   e2e_platform_lines | iconv -f UTF-8 -t CP932 >"$expected"
+  # Under Wine a save lands a moment after the dialog that caused it is gone.
+  local start
+  start=$(e2e_ms)
+  until cmp -s "$expected" "$file" || [ $(( $(e2e_ms) - start )) -ge 5000 ]; do sleep 0.05; done
   [ -f "$file" ] || e2e_fail "no settings file at $file"
   if ! cmp -s "$expected" "$file"; then
     echo "expected:" >&2; iconv -f CP932 -t UTF-8 "$expected" | cat -A >&2
