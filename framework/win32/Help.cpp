@@ -37,14 +37,30 @@ CDialog* DialogOf(HWND window)
     return nullptr;
 }
 
+// A function of a system library, loaded on first use. shell32 and shlwapi
+// serve only the help: imported, they (and what they load) would be loaded
+// at every start for a command seldom used. Both are Known DLLs, so the
+// name always finds the system's own copy; they stay loaded.
+template <typename Function>
+Function* LibraryFunction(const wchar_t* library, const char* name)
+{
+    const HMODULE module = LoadLibraryW(library);
+    // Through the generic function type, which converts to any other
+    // without a warning.
+    return module ? reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)))
+                  : nullptr;
+}
+
 // The program that opens .html files, or empty. The help starts it with
 // the address itself: ShellExecute of a file address takes the #topic for
 // part of the file's name.
 std::wstring HtmlBrowser()
 {
+    static const auto assocQueryString = LibraryFunction<decltype(AssocQueryStringW)>(L"shlwapi.dll", "AssocQueryStringW");
     std::wstring program(MAX_PATH, L'\0');
     DWORD length = static_cast<DWORD>(program.size());
-    if (AssocQueryStringW(ASSOCF_NOTRUNCATE, ASSOCSTR_EXECUTABLE, L".html", L"open", program.data(), &length) != S_OK)
+    if (!assocQueryString ||
+        assocQueryString(ASSOCF_NOTRUNCATE, ASSOCSTR_EXECUTABLE, L".html", L"open", program.data(), &length) != S_OK)
         return {};
     program.resize(wcsnlen(program.c_str(), program.size()));
     return program;
@@ -86,12 +102,15 @@ std::string HelpFileUrl(const std::string& path, unsigned long topic)
 
 bool OpenUrlInBrowser(const std::string& url)
 {
+    static const auto shellExecute = LibraryFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (!shellExecute)
+        return false;
     const std::wstring address = win32::WideFromUtf8(url);
     const std::wstring browser = HtmlBrowser();
     // Percent-encoded, so the address holds no quote or blank.
     const HINSTANCE started = browser.empty()
-        ? ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL)
-        : ShellExecuteW(nullptr, L"open", browser.c_str(), (L"\"" + address + L"\"").c_str(), nullptr, SW_SHOWNORMAL);
+        ? shellExecute(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL)
+        : shellExecute(nullptr, L"open", browser.c_str(), (L"\"" + address + L"\"").c_str(), nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(started) > 32;
 }
 
