@@ -3,8 +3,6 @@
 #include "gui/Help.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 #include "core/win32/WideText.h"
 #include "gui/App.h"
@@ -19,12 +17,6 @@
 namespace fw {
 
 namespace {
-
-bool IsFile(const std::filesystem::path& path)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-}
 
 // The first dialog among `window` and its parents and owners.
 CDialog* DialogOf(HWND window)
@@ -118,10 +110,17 @@ std::string FindHelpFile(std::string_view programFile)
 {
     if (programFile.empty())
         return {};
-    // The program's path is UTF-8; the library would read a narrow path in
-    // the ANSI code page.
-    const std::filesystem::path beside = std::filesystem::path(win32::WideFromUtf8(programFile)).replace_extension(".html");
-    return IsFile(beside) ? win32::Utf8FromWide(beside.wstring()) : std::string{};
+    // The program's file with .html for its extension, in UTF-16: a narrow
+    // path would be read in the ANSI code page.
+    std::wstring beside = win32::WideFromUtf8(programFile);
+    const std::size_t name = beside.find_last_of(L"\\/");
+    const std::size_t dot = beside.rfind(L'.');
+    if (dot != std::wstring::npos && (name == std::wstring::npos ? dot > 0 : dot > name + 1))
+        beside.resize(dot);
+    beside += L".html";
+    const DWORD attributes = GetFileAttributesW(beside.c_str());
+    const bool file = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return file ? win32::Utf8FromWide(beside) : std::string{};
 }
 
 }  // namespace fw
