@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The Windows ZIP as a user unzips it: one folder with yoruka.exe and its
-# help, nothing else; the program is a GUI program (no console) with our
-# manifest, imports only system libraries (no Qt, no compiler runtime to
-# ship; shell32 and shlwapi only when the help asks for them) and carries
-# its icon and version. Prints the program's manifest and
+# help, nothing else; the program is a stripped GUI program (no console)
+# with our manifest, imports only system libraries (no Qt, no compiler
+# runtime to ship; shell32 and shlwapi only when the help asks for them)
+# and carries its icon and version. Prints the program's manifest and
 # version texts and its size.
 #   check-zip.sh <build dir> <objdump>
 set -euo pipefail
@@ -30,6 +30,8 @@ built=$build/app/yoruka.exe
 headers=$("$objdump" -p "$exe")
 subsystem=$(echo "$headers" | grep -E '^Subsystem\s' | xargs)
 check "a GUI program: $subsystem" '[[ "$subsystem" == "Subsystem 00000002 (Windows GUI)" ]]'
+check "stripped: no symbols, no debug sections" \
+  '! "$objdump" -h "$exe" | grep -q "\.debug_" && [ -z "$("$objdump" -t "$exe" | grep "^\[")" ]'
 
 dlls=$(echo "$headers" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u | xargs)
 check "imports only system libraries, none only the help needs: $dlls" \
