@@ -46,15 +46,15 @@ map_wait=$floor_build/map_wait
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/yoruka-bench-win.XXXXXX")
 mkdir -p "$work/yoruka" "$work/floor"
-# A copy in a directory of its own: the program writes yrk.ini beside itself.
-cp "$exe" "$work/yoruka/yoruka.exe"
+# The program as the ZIP ships it (stripped), in a directory of its own: it
+# writes yrk.ini beside itself.
+x86_64-w64-mingw32-strip -o "$work/yoruka/yoruka.exe" "$exe"
 x86_64-w64-mingw32-gcc -O2 -municode -mwindows -static \
   -o "$work/floor/minimal_window.exe" "$root/bench/minimal_window_win32.c"
 
 # ------------------------------------------------------ size and imports
 size=$(stat -c %s "$exe")
-x86_64-w64-mingw32-strip -o "$work/stripped.exe" "$exe"
-size_stripped=$(stat -c %s "$work/stripped.exe")
+size_stripped=$(stat -c %s "$work/yoruka/yoruka.exe")
 size_floor=$(stat -c %s "$work/floor/minimal_window.exe")
 dlls=$("$objdump" -p "$exe" | awk '/DLL Name:/ { print $3 }' | sort -f)
 qt_dlls=$(grep -ciE '^(qt|libstdc|libgcc|libwinpthread)' <<<"$dlls" || true)
@@ -165,7 +165,7 @@ grouped() { sed ':a; s/\B[0-9]\{3\}\>/,&/; ta' <<<"$1"; }
   echo "| File | bytes |"
   echo "|---|---:|"
   echo "| \`yoruka.exe\` as built | $(grouped "$size") |"
-  echo "| \`yoruka.exe\` stripped (\`x86_64-w64-mingw32-strip\`) | $(grouped "$size_stripped") |"
+  echo "| \`yoruka.exe\` stripped (\`x86_64-w64-mingw32-strip\`), as in the ZIP and as measured below | $(grouped "$size_stripped") |"
   echo "| the floor, \`-O2 -static\` | $(grouped "$size_floor") |"
   echo
   echo "DLLs \`yoruka.exe\` imports (\`x86_64-w64-mingw32-objdump -p\`): $(echo $dlls | sed 's/ /, /g'). Qt, libstdc++, libgcc or winpthread DLLs among them: $qt_dlls. Strings naming Qt (\`QObject\`, \`QWidget\`, \`QApplication\`, \`qt_\`, \`Qt6\`; ASCII and UTF-16) in the file: $qt_strings."
@@ -181,7 +181,7 @@ grouped() { sed ':a; s/\B[0-9]\{3\}\>/,&/; ta' <<<"$1"; }
   echo
   echo "- \`bench/map_wait\` (built as \`bench/run.sh\` builds it) starts \`$wine PROGRAM.exe\` and reports the time to the first map of a top-level X window and to the first drawing into it (the first XDamage report). Wine maps each program window as a top-level X window of its own; without a window manager it is a child of the root, and the first one mapped is the program's main window. The CPU time is the Wine process's own (all threads); the wineserver's and Wine's helper processes' are not in it."
   echo "- Environment: a private prefix made once by \`tests/support/wine-prefix.sh\` (as the tests' prefix), \`WINEDEBUG=-all\`, \`LANG=ja_JP.UTF-8\`, \`WINEDLLOVERRIDES=mscoree,mshtml=\`. The wineserver is started persistent (\`wineserver -p\`) and one unmeasured warm-up run of each program comes first, so no figure contains the prefix's first start."
-  echo "- Each program runs from a copy in a directory of its own; the countdown's yrk.ini is deleted before each start, so every start is a first start. A program is ended with SIGKILL 1 s after its window shows."
+  echo "- Each program runs from a copy in a directory of its own (\`yoruka.exe\` stripped, as the ZIP ships it); the countdown's yrk.ini is deleted before each start, so every start is a first start. A program is ended with SIGKILL 1 s after its window shows."
   echo "- The machine is shared with other builds, so single runs are noisy; the medians are what to compare."
 } >"$work/report.md"
 

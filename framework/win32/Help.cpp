@@ -3,8 +3,6 @@
 #include "gui/Help.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 #include "core/win32/WideText.h"
 #include "gui/App.h"
@@ -20,12 +18,6 @@ namespace fw {
 
 namespace {
 
-bool IsFile(const std::filesystem::path& path)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-}
-
 // The first dialog among `window` and its parents and owners.
 CDialog* DialogOf(HWND window)
 {
@@ -37,14 +29,30 @@ CDialog* DialogOf(HWND window)
     return nullptr;
 }
 
+// A function of a system library, loaded on first use. shell32 and shlwapi
+// serve only the help: imported, they (and what they load) would be loaded
+// at every start for a command seldom used. Both are Known DLLs, so the
+// name always finds the system's own copy; they stay loaded.
+template <typename Function>
+Function* LibraryFunction(const wchar_t* library, const char* name)
+{
+    const HMODULE module = LoadLibraryW(library);
+    // Through the generic function type, which converts to any other
+    // without a warning.
+    return module ? reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)))
+                  : nullptr;
+}
+
 // The program that opens .html files, or empty. The help starts it with
 // the address itself: ShellExecute of a file address takes the #topic for
 // part of the file's name.
 std::wstring HtmlBrowser()
 {
+    static const auto assocQueryString = LibraryFunction<decltype(AssocQueryStringW)>(L"shlwapi.dll", "AssocQueryStringW");
     std::wstring program(MAX_PATH, L'\0');
     DWORD length = static_cast<DWORD>(program.size());
-    if (AssocQueryStringW(ASSOCF_NOTRUNCATE, ASSOCSTR_EXECUTABLE, L".html", L"open", program.data(), &length) != S_OK)
+    if (!assocQueryString ||
+        assocQueryString(ASSOCF_NOTRUNCATE, ASSOCSTR_EXECUTABLE, L".html", L"open", program.data(), &length) != S_OK)
         return {};
     program.resize(wcsnlen(program.c_str(), program.size()));
     return program;
@@ -86,12 +94,15 @@ std::string HelpFileUrl(const std::string& path, unsigned long topic)
 
 bool OpenUrlInBrowser(const std::string& url)
 {
+    static const auto shellExecute = LibraryFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (!shellExecute)
+        return false;
     const std::wstring address = win32::WideFromUtf8(url);
     const std::wstring browser = HtmlBrowser();
     // Percent-encoded, so the address holds no quote or blank.
     const HINSTANCE started = browser.empty()
-        ? ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL)
-        : ShellExecuteW(nullptr, L"open", browser.c_str(), (L"\"" + address + L"\"").c_str(), nullptr, SW_SHOWNORMAL);
+        ? shellExecute(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL)
+        : shellExecute(nullptr, L"open", browser.c_str(), (L"\"" + address + L"\"").c_str(), nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(started) > 32;
 }
 
@@ -99,10 +110,17 @@ std::string FindHelpFile(std::string_view programFile)
 {
     if (programFile.empty())
         return {};
-    // The program's path is UTF-8; the library would read a narrow path in
-    // the ANSI code page.
-    const std::filesystem::path beside = std::filesystem::path(win32::WideFromUtf8(programFile)).replace_extension(".html");
-    return IsFile(beside) ? win32::Utf8FromWide(beside.wstring()) : std::string{};
+    // The program's file with .html for its extension, in UTF-16: a narrow
+    // path would be read in the ANSI code page.
+    std::wstring beside = win32::WideFromUtf8(programFile);
+    const std::size_t name = beside.find_last_of(L"\\/");
+    const std::size_t dot = beside.rfind(L'.');
+    if (dot != std::wstring::npos && (name == std::wstring::npos ? dot > 0 : dot > name + 1))
+        beside.resize(dot);
+    beside += L".html";
+    const DWORD attributes = GetFileAttributesW(beside.c_str());
+    const bool file = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return file ? win32::Utf8FromWide(beside) : std::string{};
 }
 
 }  // namespace fw
