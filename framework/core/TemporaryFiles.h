@@ -3,11 +3,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace fw {
 
 // How many numbers a temporary name draws from: 0 ... kTemporaryNumbers - 1.
 inline constexpr unsigned kTemporaryNumbers = 1000000;
+
+// Whether the file name `name` (no folder) is one of the temporary names
+// that start with `prefix` (".<target's name>.tmp"): the prefix, then 1 to
+// 6 digits.
+bool IsTemporaryName(std::string_view name, std::string_view prefix);
 
 // The temporary file `number` for `target`, in the target's directory.
 std::string TemporaryPathFor(const std::string& target, unsigned number);

@@ -9,6 +9,7 @@
 
 #include <map>
 
+#include "win32/SystemFunction_p.h"
 #include "win32/TaskbarOverlay_p.h"
 
 namespace fw::win32 {
@@ -36,23 +37,13 @@ struct ReaderLibraries {
     decltype(&::SysAllocString) allocateString = nullptr;
 };
 
-template <typename Function>
-void Find(HMODULE library, const char* name, Function& function)
-{
-    const FARPROC found = library ? GetProcAddress(library, name) : nullptr;
-    function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
-}
-
 const ReaderLibraries* Libraries()
 {
     static const ReaderLibraries libraries = [] {
-        ReaderLibraries loaded;
-        const HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
-        const HMODULE oleaut = LoadLibraryW(L"oleaut32.dll");
-        Find(oleacc, "CreateStdAccessibleObject", loaded.createStandardObject);
-        Find(oleacc, "LresultFromObject", loaded.resultFromObject);
-        Find(oleaut, "SysAllocString", loaded.allocateString);
-        return loaded;
+        return ReaderLibraries{
+            SystemFunction<decltype(::CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject"),
+            SystemFunction<decltype(::LresultFromObject)>(L"oleacc.dll", "LresultFromObject"),
+            SystemFunction<decltype(::SysAllocString)>(L"oleaut32.dll", "SysAllocString")};
     }();
     const bool complete = libraries.createStandardObject && libraries.resultFromObject && libraries.allocateString;
     return complete ? &libraries : nullptr;

@@ -1,4 +1,5 @@
 #include "win32/Dpi_p.h"
+#include "win32/SystemFunction_p.h"
 
 #include <unordered_map>
 
@@ -12,15 +13,6 @@ std::unordered_map<HWND, int>& LaidOutDpis()
     return dpis;
 }
 
-// Looked up by name: Windows before 10 has neither function, and the
-// program still starts there.
-template <typename Function>
-Function User32Function(const char* name)
-{
-    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
-}
-
 int SystemDpi()
 {
     HDC screen = GetDC(nullptr);
@@ -32,8 +24,7 @@ int SystemDpi()
 
 int PlatformDpi(HWND window)
 {
-    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    static const auto getDpiForWindow = SystemFunction<UINT WINAPI(HWND)>(L"user32.dll", "GetDpiForWindow");
     const int dpi = getDpiForWindow && window ? static_cast<int>(getDpiForWindow(window)) : 0;
     return dpi > 0 ? dpi : SystemDpi();
 }
@@ -59,8 +50,8 @@ void ForgetWindowDpi(HWND topLevel)
 
 void AdjustWindowRectForDpi(RECT* rect, HWND window, int dpi)
 {
-    using AdjustFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-    static const auto adjustForDpi = User32Function<AdjustFunction>("AdjustWindowRectExForDpi");
+    static const auto adjustForDpi =
+        SystemFunction<BOOL WINAPI(LPRECT, DWORD, BOOL, DWORD, UINT)>(L"user32.dll", "AdjustWindowRectExForDpi");
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
     if (!adjustForDpi || !adjustForDpi(rect, style, FALSE, exStyle, static_cast<UINT>(dpi)))
@@ -79,6 +70,14 @@ void PlaceWithClientSize(HWND window, int x, int y, int width, int height, int d
     const int dy = height - client.bottom;
     if (dx != 0 || dy != 0)
         SetWindowPos(window, nullptr, x, y, outer.right - outer.left + dx, outer.bottom - outer.top + dy, flags);
+}
+
+int SmallIconSize(HWND window)
+{
+    static const auto metricsForDpi = SystemFunction<int WINAPI(int, UINT)>(L"user32.dll", "GetSystemMetricsForDpi");
+    const int dpi = WindowDpi(window);
+    return metricsForDpi ? metricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi))
+                         : MulDiv(GetSystemMetrics(SM_CXSMICON), dpi, SystemDpi());
 }
 
 }  // namespace fw::win32

@@ -24,6 +24,9 @@ inline double DeviceRatioOf(int dpi)
 // and caption metrics of that scale where the platform has them.
 void AdjustWindowRectForDpi(RECT* rect, HWND window, int dpi);
 
+// The small-icon size (16 at 96 dpi) on the window's screen.
+int SmallIconSize(HWND window);
+
 // Moves a top-level window to (x, y) with a client area of width x height
 // device pixels at `dpi`, making up for a frame that differs from the one
 // the platform computes for that scale.

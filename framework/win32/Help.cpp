@@ -9,6 +9,7 @@
 #include "gui/Dialog.h"
 #include "gui/HelpPlatform_p.h"
 #include "win32/ModalRuns_p.h"
+#include "win32/SystemFunction_p.h"
 #include "win32/WinApi.h"
 
 #include <shellapi.h>
@@ -29,26 +30,14 @@ CDialog* DialogOf(HWND window)
     return nullptr;
 }
 
-// A function of a system library, loaded on first use. shell32 and shlwapi
-// serve only the help: imported, they (and what they load) would be loaded
-// at every start for a command seldom used. Both are Known DLLs, so the
-// name always finds the system's own copy; they stay loaded.
-template <typename Function>
-Function* LibraryFunction(const wchar_t* library, const char* name)
-{
-    const HMODULE module = LoadLibraryW(library);
-    // Through the generic function type, which converts to any other
-    // without a warning.
-    return module ? reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)))
-                  : nullptr;
-}
-
 // The program that opens .html files, or empty. The help starts it with
 // the address itself: ShellExecute of a file address takes the #topic for
 // part of the file's name.
 std::wstring HtmlBrowser()
 {
-    static const auto assocQueryString = LibraryFunction<decltype(AssocQueryStringW)>(L"shlwapi.dll", "AssocQueryStringW");
+    // shell32 and shlwapi serve the help alone: loaded at the first F1.
+    static const auto assocQueryString =
+        win32::SystemFunction<decltype(AssocQueryStringW)>(L"shlwapi.dll", "AssocQueryStringW");
     std::wstring program(MAX_PATH, L'\0');
     DWORD length = static_cast<DWORD>(program.size());
     if (!assocQueryString ||
@@ -94,7 +83,7 @@ std::string HelpFileUrl(const std::string& path, unsigned long topic)
 
 bool OpenUrlInBrowser(const std::string& url)
 {
-    static const auto shellExecute = LibraryFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    static const auto shellExecute = win32::SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
     if (!shellExecute)
         return false;
     const std::wstring address = win32::WideFromUtf8(url);

@@ -9,6 +9,7 @@
 
 #include "gui/App.h"
 #include "win32/TaskbarOverlay_p.h"
+#include "win32/Dpi_p.h"
 
 namespace fw {
 
@@ -36,17 +37,11 @@ HWND MainWindow()
     return main ? main->GetSafeHwnd() : nullptr;
 }
 
-// The taskbar draws overlays at the small-icon size of the window's DPI.
-int OverlaySize(HWND window)
-{
-    return GetSystemMetricsForDpi(SM_CXSMICON, GetDpiForWindow(window));
-}
-
 bool Send(HWND window, const Overlay& overlay)
 {
     if (!overlay)
         return Sender()(window, nullptr, std::wstring());
-    ::HICON icon = win32::MakeOverlayIcon(*overlay, OverlaySize(window));
+    ::HICON icon = win32::MakeOverlayIcon(*overlay, win32::SmallIconSize(window));
     if (!icon)
         return false;
     const bool sent = Sender()(window, icon, L"あと " + std::to_wstring(*overlay) + L"日");

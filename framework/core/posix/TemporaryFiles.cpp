@@ -29,15 +29,6 @@ std::string PrefixFor(const std::string& target)
     return "." + Utf8Of(PathOf(target).filename()) + ".tmp";
 }
 
-bool IsTemporaryName(std::string_view name, const std::string& prefix)
-{
-    if (!name.starts_with(prefix))
-        return false;
-    const std::string_view number = name.substr(prefix.size());
-    return !number.empty() && number.size() <= std::to_string(kTemporaryNumbers - 1).size()
-        && number.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
 }  // namespace
 
 std::string TemporaryPathFor(const std::string& target, unsigned number)
