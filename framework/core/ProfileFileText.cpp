@@ -48,7 +48,9 @@ void AppendLine(std::string& out, const Line& line)
 std::string Rewrite(std::string_view body, std::string_view before, std::string_view after,
                     Encoding encoding)
 {
-    const std::vector<Line> own = text::SplitLines(body, encoding);   // lines as `before`'s
+    // Line i of `before` is line i of `body` converted: breaks are the same
+    // characters in both, and no other character converts to one.
+    const std::vector<Line> own = text::SplitLines(body, encoding);
     const std::vector<Line> old = text::SplitLines(before, Encoding::Cp932);
     const std::vector<Line> now = text::SplitLines(after, Encoding::Cp932);
     const Shared shared = SharedLines(old, now);
@@ -60,7 +62,10 @@ std::string Rewrite(std::string_view body, std::string_view before, std::string_
     for (std::size_t i = shared.head; i < now.size() - shared.tail; ++i) {
         const bool keepContent = i < oldChangedEnd && old[i].content == now[i].content &&
                                  own[i].content.size() % text::UnitSize(encoding) == 0;
-        out += keepContent ? std::string(own[i].content) : text::FromCp932(now[i].content, encoding);
+        if (keepContent)
+            out.append(own[i].content);
+        else
+            out += text::FromCp932(now[i].content, encoding);
         out += text::FromCp932(now[i].lineBreak, encoding);
     }
     for (std::size_t i = oldChangedEnd; i < own.size(); ++i)

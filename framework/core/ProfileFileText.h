@@ -9,6 +9,11 @@
 // does not touch byte for byte, characters outside CP932 included; only the
 // lines the change makes or rewrites are converted, into the file's own
 // encoding. So a file never ends in two encodings.
+//
+// Wine's profile functions honour all three marks. Windows itself honours
+// only the UTF-16 LE one: it takes a UTF-8 mark for text of the first line
+// and UTF-16 BE text for ANSI, and then writes ANSI into such a file, which
+// is the damage this class exists to avoid; so these follow Wine.
 #pragma once
 
 #include <optional>
