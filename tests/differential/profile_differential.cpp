@@ -6,11 +6,11 @@
 // the two written files must be in the same encoding (a file with a
 // byte-order mark keeps it) and read the same for every name; where their
 // bytes differ anyway (the system's writer lays the whole file out anew)
-// that is printed and counted as a layout difference. A value that ends in half a
-// double-byte character is the one named exception: the system's conversion
-// drops that byte, ours writes what it is given (the program never hands it
-// half a character). The exit status is the number of files with any other
-// difference in values (at most 125).
+// that is printed and counted as a layout difference. A value that ends in
+// half a double-byte character is the one named exception: the system's
+// conversion drops that byte, ours writes what it is given (the program
+// never hands it half a character). The exit status is the number of files
+// with any other difference in values (at most 125).
 #include <windows.h>
 
 #include <algorithm>
@@ -26,7 +26,6 @@
 #include "ProfileNames.h"
 #include "core/ProfileFileText.h"
 #include "core/Text.h"
-#include "core/TextEncoding.h"
 
 namespace {
 
