@@ -1,9 +1,12 @@
 // Feeds arbitrary bytes to the profile reader and writer. The first three
 // bytes pick a section, a key and the length of a value; the value and then
-// the profile text follow. After one write it checks that:
-//  - the key reads back as the value, as a read gives it;
+// the profile file follow, in the encoding its byte-order mark names. After
+// one write it checks that:
+//  - the key reads back as the value, as a read gives it (in a file with a
+//    mark, as the value comes back from the file's encoding);
 //  - every other key reads as before;
-//  - the text changed inside one line only (or grew by whole lines);
+//  - the file keeps its encoding, and changed inside one line only (or grew
+//    by whole lines);
 //  - writing the same again changes nothing.
 #include <algorithm>
 #include <cstddef>
@@ -16,8 +19,10 @@
 #include <string_view>
 
 #include "ProfileNames.h"
+#include "core/ProfileFileText.h"
 #include "core/ProfileParse.h"
 #include "core/Text.h"
+#include "core/TextEncoding.h"
 
 namespace {
 
@@ -67,6 +72,25 @@ void CheckOneLineChanged(const std::string& before, const std::string& after)
         Fail("bytes changed across a line break");
 }
 
+// A file with a mark: only whole lines of its own encoding change.
+void CheckOneEncodedLineChanged(const std::string& before, const std::string& after,
+                                fw::text::Encoding encoding)
+{
+    const std::size_t mark = fw::text::MarkOf(encoding).size();
+    const auto a = fw::text::SplitLines(std::string_view(before).substr(mark), encoding);
+    const auto b = fw::text::SplitLines(std::string_view(after).substr(mark), encoding);
+    const auto same = [](const fw::text::Line& x, const fw::text::Line& y) {
+        return x.content == y.content && x.lineBreak == y.lineBreak;
+    };
+    std::size_t head = 0, tail = 0;
+    while (head < a.size() && head < b.size() && same(a[head], b[head]))
+        ++head;
+    while (tail < std::min(a.size(), b.size()) - head && same(a[a.size() - 1 - tail], b[b.size() - 1 - tail]))
+        ++tail;
+    if (a.size() - head - tail > 1)
+        Fail("more than one line of a marked file changed");
+}
+
 void CheckCut(std::string_view text, std::size_t limit)
 {
     const std::string_view cut = fw::cp932::CutToBytes(text, limit);
@@ -93,28 +117,37 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string before(reinterpret_cast<const char*>(data + 3 + valueLength),
                              size - 3 - valueLength);
 
+    const fw::profile::FileText file(before);
+    const fw::text::Encoding encoding = file.encoding();
     std::optional<fw::ByteString> old[std::size(kSections)][std::size(kKeys)];
     for (std::size_t s = 0; s < std::size(kSections); ++s)
         for (std::size_t k = 0; k < std::size(kKeys); ++k)
-            old[s][k] = fw::profile::Find(before, kSections[s].text, kKeys[k].text);
+            old[s][k] = file.Find(kSections[s].text, kKeys[k].text);
 
-    std::string after = before;
-    fw::profile::Write(after, section.text, key.text, value);
+    fw::profile::FileText written = file;
+    written.Write(section.text, key.text, value, "\n");
+    const std::string& after = written.bytes();
 
-    if (fw::profile::Find(after, section.text, key.text) != Expected(value))
+    const std::string cameBack = fw::text::ToCp932(fw::text::FromCp932(value, encoding), encoding);
+    if (fw::profile::FileText(after).Find(section.text, key.text) != Expected(cameBack))
         Fail("value does not read back");
     for (std::size_t s = 0; s < std::size(kSections); ++s)
         for (std::size_t k = 0; k < std::size(kKeys); ++k) {
             if (kSections[s].id == section.id && kKeys[k].id == key.id)
                 continue;
-            if (fw::profile::Find(after, kSections[s].text, kKeys[k].text) != old[s][k])
+            if (written.Find(kSections[s].text, kKeys[k].text) != old[s][k])
                 Fail("another key changed");
         }
-    CheckOneLineChanged(before, after);
+    if (fw::text::DetectEncoding(after) != encoding)
+        Fail("the file's encoding changed");
+    if (encoding == fw::text::Encoding::Cp932)
+        CheckOneLineChanged(before, after);
+    else
+        CheckOneEncodedLineChanged(before, after, encoding);
 
-    std::string again = after;
-    fw::profile::Write(again, section.text, key.text, value);
-    if (again != after)
+    fw::profile::FileText again = written;
+    again.Write(section.text, key.text, value, "\n");
+    if (again.bytes() != after)
         Fail("writing the same value twice differs");
 
     CheckCut(value, data[2]);

@@ -5,24 +5,25 @@
 #include "core/AtomicFile.h"
 #include "core/ConfigDir.h"
 #include "core/ProfileFile_p.h"
-#include "core/ProfileParse.h"
 
 namespace fw {
 
 ProfileFile::ProfileFile(std::string path) : m_path(std::move(path))
 {
-    m_readable = detail::ReadProfileBytes(m_path, m_contents) != detail::ReadResult::Failed;
+    std::string bytes;
+    m_readable = detail::ReadProfileBytes(m_path, bytes) != detail::ReadResult::Failed;
+    m_text = profile::FileText(std::move(bytes));
 }
 
 ByteString ProfileFile::Get(std::string_view section, std::string_view key,
                             std::string_view defaultValue) const
 {
-    return profile::Read(m_contents, section, key, defaultValue);
+    return m_text.Read(section, key, defaultValue);
 }
 
 void ProfileFile::Set(std::string_view section, std::string_view key, std::string_view value)
 {
-    profile::Write(m_contents, section, key, value, detail::NewFileLineBreak());
+    m_text.Write(section, key, value, detail::NewFileLineBreak());
 }
 
 bool ProfileFile::Save()
@@ -34,7 +35,7 @@ bool ProfileFile::Save()
     const std::string dir = DirectoryOf(FollowSymlinks(m_path));
     if (dir == UserConfigDir() && !MakeDirectories(dir))
         return false;
-    return ReplaceFileAtomically(m_path, m_contents);
+    return ReplaceFileAtomically(m_path, m_text.bytes());
 }
 
 ByteString GetPrivateProfileString(std::string_view section, std::string_view key,

@@ -17,13 +17,17 @@
 //    flush, rename): a crash never leaves it half written, and a write that
 //    fails leaves the old file whole. A file that exists but cannot be read
 //    is never replaced.
-// File contents are CP932 bytes; paths are in the file system's encoding.
+//  - a file whose byte-order mark says UTF-8, UTF-16 LE or UTF-16 BE is read
+//    in that encoding and written back in it, with its mark; a file without
+//    one is CP932 (ProfileFileText.h).
+// Names and values are CP932 bytes; paths are in the file system's encoding.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/ProfileFileText.h"
 #include "core/Text.h"
 
 namespace fw {
@@ -60,11 +64,11 @@ public:
     bool Save();
 
     bool readable() const { return m_readable; }
-    const std::string& contents() const { return m_contents; }
+    const std::string& contents() const { return m_text.bytes(); }
 
 private:
     std::string m_path;
-    std::string m_contents;   // raw bytes as read, changed in place by Set
+    profile::FileText m_text;   // the bytes as read, changed in place by Set
     bool m_readable = true;
 };
 

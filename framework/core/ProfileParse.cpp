@@ -4,7 +4,6 @@ namespace fw::profile {
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t npos = std::string_view::npos;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -71,11 +70,6 @@ Line LineAt(std::string_view text, std::size_t begin)
     return {begin, lineEnd, lineEnd + (crlf ? 2 : 1)};
 }
 
-std::size_t FirstLineStart(std::string_view text)
-{
-    return text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
-}
-
 enum class Kind { Blank, Comment, Section, Key, Nothing };
 
 struct Parsed {
@@ -118,7 +112,7 @@ struct Section {
 std::optional<Section> FindSection(std::string_view text, std::string_view name)
 {
     std::optional<Section> found;
-    for (std::size_t pos = FirstLineStart(text); pos < text.size();) {
+    for (std::size_t pos = 0; pos < text.size();) {
         const Line line = LineAt(text, pos);
         const Parsed parsed = ParseLine(text.substr(line.begin, line.contentEnd - line.begin), line.begin);
         if (parsed.kind == Kind::Section) {

@@ -1,13 +1,13 @@
 // The text side of profile files, without any file access: finding a value
-// in the bytes of a profile and changing one key in place. ProfileFile.h
-// lists the rules; ProfileFile and the fuzz target are the users.
+// in the CP932 text of a profile and changing one key in place. ProfileFile.h
+// lists the rules; ProfileFileText.h brings a file with a byte-order mark to
+// this text and back.
 //
 // Lines end at '\n'; a '\r' right before it (or at the very end) belongs to
-// the line break and is kept as it was. A UTF-8 byte-order mark at the start
-// is stepped over, so an editor that adds one does not hide the first
-// section. Names and values are scanned as CP932, so the second byte of a
-// double-byte character is never taken for ']' or '='. NUL bytes and other
-// binary bytes are carried like any other byte.
+// the line break and is kept as it was. Names and values are scanned as
+// CP932, so the second byte of a double-byte character is never taken for
+// ']' or '='. NUL bytes and other binary bytes are carried like any other
+// byte.
 #pragma once
 
 #include <cstddef>

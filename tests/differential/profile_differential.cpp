@@ -3,13 +3,14 @@
 // fuzzer's corpus: for every file, every section and key name of the
 // fuzzer's lists is read both ways, and the file's own write (its first
 // three bytes pick it) is made both ways. The values read must be equal, and
-// the two written files must read the same for every name; where their bytes
-// differ anyway (the system's writer lays the whole file out anew) that is
-// printed and counted as a layout difference. A value that ends in half a
-// double-byte character is the one named exception: the system's conversion
-// drops that byte, ours writes what it is given (the program never hands it
-// half a character). The exit status is the number of files with any other
-// difference in values (at most 125).
+// the two written files must be in the same encoding (a file with a
+// byte-order mark keeps it) and read the same for every name; where their
+// bytes differ anyway (the system's writer lays the whole file out anew)
+// that is printed and counted as a layout difference. A value that ends in
+// half a double-byte character is the one named exception: the system's
+// conversion drops that byte, ours writes what it is given (the program
+// never hands it half a character). The exit status is the number of files
+// with any other difference in values (at most 125).
 #include <windows.h>
 
 #include <algorithm>
@@ -23,7 +24,7 @@
 #include <vector>
 
 #include "ProfileNames.h"
-#include "core/ProfileParse.h"
+#include "core/ProfileFileText.h"
 #include "core/Text.h"
 
 namespace {
@@ -99,12 +100,16 @@ bool EndsInHalfCharacter(std::string_view text)
     return i + 1 == text.size() && fw::cp932::IsLeadByte(static_cast<unsigned char>(text[i]));
 }
 
-// Whether every name of the lists reads the same from both texts.
+// Whether both files are in one encoding and every name of the lists reads
+// the same from them.
 bool ReadTheSame(const std::string& a, const std::string& b)
 {
+    const fw::profile::FileText first(a), second(b);
+    if (first.encoding() != second.encoding())
+        return false;
     for (const auto& section : kSections)
         for (const auto& key : kKeys)
-            if (fw::profile::Read(a, section.text, key.text, "-") != fw::profile::Read(b, section.text, key.text, "-"))
+            if (first.Read(section.text, key.text, "-") != second.Read(section.text, key.text, "-"))
                 return false;
     return true;
 }
@@ -121,11 +126,12 @@ bool CompareReads(const std::string& name, const Case& c, const fs::path& dir, C
 {
     const fs::path file = FreshName(dir, name);
     WriteBytes(file, c.text);
+    const fw::profile::FileText ourFile(c.text);
     bool same = true;
     for (const auto& section : kSections) {
         for (const auto& key : kKeys) {
             const std::string s(section.text), k(key.text);
-            const std::string ours = fw::profile::Read(c.text, s, k, "(default)");
+            const std::string ours = ourFile.Read(s, k, "(default)");
             const std::string system = SystemRead(s, k, file);
             ++counts.reads;
             if (ours == system)
@@ -144,8 +150,9 @@ bool CompareWrite(const std::string& name, const Case& c, const fs::path& dir, C
 {
     // Neither writer can carry a line break or a NUL inside a value.
     const std::string value = c.value.substr(0, c.value.find_first_of(std::string("\r\n\0", 3)));
-    std::string ours = c.text;
-    fw::profile::Write(ours, c.section, c.key, value, "\r\n");
+    fw::profile::FileText ourFile(c.text);
+    ourFile.Write(c.section, c.key, value, "\r\n");
+    const std::string& ours = ourFile.bytes();
     const fs::path file = FreshName(dir, name);
     WriteBytes(file, c.text);
     WritePrivateProfileStringA(c.section.c_str(), c.key.c_str(), value.c_str(), file.string().c_str());

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A settings file written beforehand: the tall window, a stored position taken
 # up to the last pixel the screen allows and refused one pixel beyond, the rest
-# of the file kept as it was, and where the file lives when the program is
-# started from another folder or by its bare name.
+# of the file kept as it was, a file an editor saved in UTF-16 or UTF-8 with
+# its mark, and where the file lives when the program is started from another
+# folder or by its bare name.
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
@@ -82,6 +83,25 @@ e2e_step "short window one pixel right of the limit: the default position instea
 settings FALSE FALSE "$((X_LIMIT + 1)) 936" | e2e_write_ini "$E2E_INI"
 run_and_close "$E2E_APP" Escape "$(e2e_client_at $DEFAULT) 225 63"
 e2e_expect_eq "POS" "$DEFAULT" "$(e2e_ini_value POS)"
+
+# marked_ini ENCODING MARK FILE: standard input (UTF-8) as an editor saves it
+# in ENCODING, with its byte-order mark. The title is 30 bytes in CP932 but
+# 45 in UTF-8: read as CP932 bytes it would be cut.
+marked_ini() {
+  { printf '%b' "$2"; sed 's/^TITLE=.*/TITLE=基本情報技術者試験まであと少し/' |
+      e2e_platform_lines | iconv -f UTF-8 -t "$1"; } >"$3"
+}
+for encoding in "UTF-16LE \xff\xfe" "UTF-8 \xef\xbb\xbf"; do
+  read -r name mark <<<"$encoding"
+  e2e_step "a file saved in $name with its mark: read, and saved back so"
+  settings TRUE FALSE "100 200" | marked_ini "$name" "$mark" "$E2E_INI"
+  run_and_close "$E2E_APP" Escape "$(e2e_client_at 100 200) 225 193"
+  settings TRUE FALSE "100 200" | sed 's/^CALLBY=.*/CALLBY=Quit/' |
+    marked_ini "$name" "$mark" "$E2E_TMP/expected.ini"
+  cmp -s "$E2E_TMP/expected.ini" "$E2E_INI" ||
+    e2e_fail "yrk.ini is not the $name file with CALLBY=Quit: $(xxd "$E2E_INI" | head -n 4)"
+  e2e_ok "yrk.ini still $name with its mark, the title whole, only CALLBY changed"
+done
 
 e2e_step "program in a folder whose name has a space and Japanese: its file is there"
 folder="$E2E_TMP/試験 勉強"

@@ -1,5 +1,6 @@
 // Profile files on disk: the settings file as the program writes it, files
-// that must come through a save unchanged, damaged files and failed writes.
+// that must come through a save unchanged, damaged files, files in another
+// encoding than CP932 and failed writes.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "core/ProfileFile.h"
+#include "support/MarkedText.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -74,7 +76,7 @@ TEST(ProfileFile, SaveKeepsEveryOtherByte)
               "y=2\r\n");
 }
 
-TEST(ProfileFile, DamagedFilesReadAndSave)
+TEST(ProfileFile, FilesAsFoundReadAndSave)
 {
     const struct {
         const char* name;
@@ -87,6 +89,9 @@ TEST(ProfileFile, DamagedFilesReadAndSave)
         {"NoFinalNewline", "[YRK]\r\nTITLE=x\r", "x"},
         {"BinaryGarbage", "\x7f" "ELF\0\x01\xff\xfe[YRK]\n\0\0\0\n"s, "default"},
         {"HundredKilobyteLine", "[YRK]\n;" + std::string(100000, 'x') + "\nTITLE=t\n", "t"},
+        {"Utf16LeFromNotepad", Utf16File(u"; 한\r\n[YRK]\r\nTITLE=試験\r\n"), "\x8e\x8e\x8c\xb1"},
+        {"Utf16Be", Utf16File(u"[YRK]\r\nTITLE=試験\r\n", true), "\x8e\x8e\x8c\xb1"},
+        {"Utf8WithMark", Utf8File("[YRK]\nTITLE=試験\n"), "\x8e\x8e\x8c\xb1"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

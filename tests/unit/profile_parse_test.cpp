@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "core/ProfileFileText.h"
 #include "core/ProfileParse.h"
+#include "support/MarkedText.h"
 
 namespace {
 
@@ -62,7 +64,6 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"LoneCrEndsSection", "[s]\ra=1\r[t]\rk=v\r", "s", "k", std::nullopt},
         ReadRow{"MixedLineEnds", "[s]\ra=1\nk=v\r\n", "s", "k", "v"},
         ReadRow{"NoFinalNewline", "[s]\nk=v", "s", "k", "v"},
-        ReadRow{"ByteOrderMarkStepped", "\xef\xbb\xbf[s]\nk=1\n", "s", "k", "1"},
         ReadRow{"NulEndsValue", "[s]\nk=a\0b\n"s, "s", "k", "a"},
         ReadRow{"SectionTrailByteIsBracket", "[\x83\x5d]\nk=1\n", "\x83\x5d", "k", "1"},
         ReadRow{"TrailBytesAreNotCaseFolded", "[\x83\x41]\nk=1\n", "\x83\x61", "k", std::nullopt},
@@ -137,5 +138,67 @@ TEST(ProfileWrite, HundredKilobyteLineSurvives)
     EXPECT_EQ(text, "[s]\n" + big + "\nk=2\n");
     EXPECT_EQ(profile::Find(text, "s", "junk")->size(), 254u);
 }
+
+// Whole files in the encoding their byte-order mark names, as the ANSI
+// functions give and take them: CP932 names and values.
+class ProfileFileTextFind : public testing::TestWithParam<ReadRow> {};
+
+TEST_P(ProfileFileTextFind, ReadsInTheFilesEncoding)
+{
+    const ReadRow& row = GetParam();
+    EXPECT_EQ(profile::FileText(row.text).Find(row.section, row.key), row.expected);
+}
+
+const std::string kShiken = "\x8e\x8e\x8c\xb1";   // 試験
+
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, ProfileFileTextFind,
+    testing::Values(
+        ReadRow{"ByteOrderMarkStepped", "\xef\xbb\xbf[s]\nk=1\n", "s", "k", "1"},
+        ReadRow{"Utf8Kanji", Utf8File("[s]\r\nk=試験\r\n"), "s", "k", kShiken},
+        ReadRow{"Utf16LeKanji", Utf16File(u"[s]\r\nk=試験\r\n"), "s", "k", kShiken},
+        ReadRow{"Utf16BeKanji", Utf16File(u"[\u8a66]\rk=試験\r", true), kShiken.substr(0, 2), "K", kShiken},
+        ReadRow{"OutsideCp932IsQuestionMark", Utf16File(u"[s]\nk=한😀 x\n"), "s", "k", "?? x"},
+        ReadRow{"BrokenUtf8", Utf8File("[s]\nk=\xe8\xa9x\xff\n"), "s", "k", "?x?"},
+        ReadRow{"UnpairedSurrogate", Utf16File(u"[s]\nk=\xdc00\xd800x\n"), "s", "k", "??x"},
+        ReadRow{"OddLastByte", Utf16File(u"[s]\nk=v") + "A", "s", "k", "v?"},
+        ReadRow{"Utf8WithoutMarkIsCp932", "[s]\nk=\xe8\xa9\xa6\n", "s", "k", "\xe8\xa9\xa6"}),
+    [](const testing::TestParamInfo<ReadRow>& info) { return info.param.name; });
+
+struct FileWriteRow {
+    const char* name;
+    std::string before;
+    std::string key;     // in section "s"
+    std::string value;
+    std::string after;
+};
+
+class ProfileFileTextWrite : public testing::TestWithParam<FileWriteRow> {};
+
+TEST_P(ProfileFileTextWrite, KeepsEncodingAndUntouchedLines)
+{
+    const FileWriteRow& row = GetParam();
+    profile::FileText file(row.before);
+    file.Write("s", row.key, row.value, "\n");
+    EXPECT_EQ(file.bytes(), row.after);
+    EXPECT_EQ(file.Find("s", row.key), profile::FileText(row.after).Find("s", row.key));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, ProfileFileTextWrite,
+    testing::Values(
+        FileWriteRow{"Utf16LeOtherLinesKept", Utf16File(u"[s]\r\nt=한 試験\r\nk=1\r\n"), "k", "2",
+                     Utf16File(u"[s]\r\nt=한 試験\r\nk=2\r\n")},
+        FileWriteRow{"Utf16BeNewKey", Utf16File(u"[s]\r\nt=한\r\n", true), "k", kShiken,
+                     Utf16File(u"[s]\r\nt=한\r\nk=試験\r\n", true)},
+        FileWriteRow{"Utf8ValueAsReadKeepsLine", Utf8File("[s]\nk=한 試験\n"), "k", "? " + kShiken,
+                     Utf8File("[s]\nk=한 試験\n")},
+        FileWriteRow{"Utf8LastLineCompletedAsItWas", Utf8File("[s]\nt=한"), "k", kShiken,
+                     Utf8File("[s]\nt=한\nk=試験\n")},
+        FileWriteRow{"MarkAloneGetsSection", "\xff\xfe", "k", "v", Utf16File(u"[s]\nk=v\n")},
+        FileWriteRow{"OddLastByteNotCarriedOn", Utf16File(u"[s]\nt=v") + "A", "k", "1",
+                     Utf16File(u"[s]\nt=v?\nk=1\n")},
+        FileWriteRow{"ByteNotCp932", Utf8File("[s]\n"), "k", "a\x80", Utf8File("[s]\nk=a\uFFFD\n")}),
+    [](const testing::TestParamInfo<FileWriteRow>& info) { return info.param.name; });
 
 }  // namespace
