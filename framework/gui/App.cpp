@@ -16,6 +16,7 @@
 #include "gui/Fonts_p.h"
 #include "gui/Identity_p.h"
 #include "gui/ModalRuns_p.h"
+#include "gui/ToolkitLook_p.h"
 
 namespace fw {
 
@@ -81,6 +82,7 @@ void EnsureToolkit()
     if (!QApplication::instance())
         StartQApplication();
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallFixedLook();
     InstallAppIdentity();
     InstallFaceSubstitutions();
     InstallAccessibility();
