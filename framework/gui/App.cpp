@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QLoggingCategory>
 
-#include <memory>
 #include <string>
 
 #include "core/AppIdentity.h"
@@ -23,7 +22,10 @@ namespace fw {
 namespace {
 
 std::string g_programName;
-std::unique_ptr<QApplication> g_ownApplication;
+// A plain pointer, not an owning static: when the display goes away, Qt
+// ends the process with exit() from inside a modal run, and exit handlers
+// must not destroy the application object under the run's live windows.
+QApplication* g_ownApplication = nullptr;
 
 // Natively on Wayland the window cannot be placed, raised or asked where it
 // is; the program already does without those there, so Qt need not say so.
@@ -46,7 +48,7 @@ void StartQApplication()
     static int argc = platform.empty() ? 1 : 3;
     static char* argv[] = {name.data(), platformOption.data(), platform.data(), nullptr};
     QuietenWaylandLimits();
-    g_ownApplication = std::make_unique<QApplication>(argc, argv);
+    g_ownApplication = new QApplication(argc, argv);
 }
 
 }  // namespace
@@ -69,7 +71,8 @@ int AfxWinMain(CWinApp& app, int argc, char** argv)
     app.m_appTitle = title.empty() ? app.m_exeName : title;
     app.InitInstance();
     const int status = app.ExitInstance();
-    g_ownApplication.reset();
+    delete g_ownApplication;
+    g_ownApplication = nullptr;
     return status;
 }
 
