@@ -16,6 +16,7 @@
 #include "gui/Identity_p.h"
 #include "gui/ModalRuns_p.h"
 #include "gui/ToolkitLook_p.h"
+#include "gui/ToolkitStart_p.h"
 
 namespace fw {
 
@@ -48,7 +49,8 @@ void StartQApplication()
     static int argc = platform.empty() ? 1 : 3;
     static char* argv[] = {name.data(), platformOption.data(), platform.data(), nullptr};
     QuietenWaylandLimits();
-    g_ownApplication = new QApplication(argc, argv);
+    static std::string shownName = name.substr(name.find_last_of('/') + 1);
+    g_ownApplication = StartToolkitOrExit(argc, argv, shownName.c_str());
 }
 
 }  // namespace
