@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QLoggingCategory>
 
-#include <memory>
 #include <string>
 
 #include "core/AppIdentity.h"
@@ -16,13 +15,18 @@
 #include "gui/Fonts_p.h"
 #include "gui/Identity_p.h"
 #include "gui/ModalRuns_p.h"
+#include "gui/ToolkitLook_p.h"
+#include "gui/ToolkitStart_p.h"
 
 namespace fw {
 
 namespace {
 
 std::string g_programName;
-std::unique_ptr<QApplication> g_ownApplication;
+// A plain pointer, not an owning static: when the display goes away, Qt
+// ends the process with exit() from inside a modal run, and exit handlers
+// must not destroy the application object under the run's live windows.
+QApplication* g_ownApplication = nullptr;
 
 // Natively on Wayland the window cannot be placed, raised or asked where it
 // is; the program already does without those there, so Qt need not say so.
@@ -45,7 +49,8 @@ void StartQApplication()
     static int argc = platform.empty() ? 1 : 3;
     static char* argv[] = {name.data(), platformOption.data(), platform.data(), nullptr};
     QuietenWaylandLimits();
-    g_ownApplication = std::make_unique<QApplication>(argc, argv);
+    static std::string shownName = name.substr(name.find_last_of('/') + 1);
+    g_ownApplication = StartToolkitOrExit(argc, argv, shownName.c_str());
 }
 
 }  // namespace
@@ -68,7 +73,8 @@ int AfxWinMain(CWinApp& app, int argc, char** argv)
     app.m_appTitle = title.empty() ? app.m_exeName : title;
     app.InitInstance();
     const int status = app.ExitInstance();
-    g_ownApplication.reset();
+    delete g_ownApplication;
+    g_ownApplication = nullptr;
     return status;
 }
 
@@ -81,6 +87,7 @@ void EnsureToolkit()
     if (!QApplication::instance())
         StartQApplication();
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallFixedLook();
     InstallAppIdentity();
     InstallFaceSubstitutions();
     InstallAccessibility();
