@@ -33,8 +33,9 @@ E2E_WESTON_PID=""
 E2E_RUNS=0
 E2E_PID=""
 E2E_LOG=""
-# Files outside the test's directory that it made: removed however it ends.
-E2E_REMOVE_AT_EXIT=()
+# Commands that undo what the test did outside its directory, run however
+# it ends.
+E2E_AT_EXIT=()
 WID=""
 # The day the tests live on unless a test says otherwise: 138 days before the
 # default exam day, 43 days after the default study start.
@@ -157,7 +158,7 @@ e2e_wayland_window() {
 }
 
 e2e_cleanup() {
-  local status=$? pid
+  local status=$? pid undo
   trap - EXIT
   # The program goes before the display: a lost X connection ends it with a
   # crash report instead of a clean exit.
@@ -170,7 +171,7 @@ e2e_cleanup() {
     wait "$E2E_XEV_PID" 2>/dev/null || true
   fi
   e2e_display_stop
-  rm -f "${E2E_REMOVE_AT_EXIT[@]}"
+  for undo in "${E2E_AT_EXIT[@]}"; do eval "$undo" || true; done
   if [ -n "$E2E_WESTON_PID" ]; then
     kill "$E2E_WESTON_PID" 2>/dev/null || true
     wait "$E2E_WESTON_PID" 2>/dev/null || true

@@ -122,10 +122,11 @@ e2e_ok "no settings file beside the program or in the working directory"
 # and only root can give the file beside the program to another user. Wine
 # runs only as the owner of its prefix.
 rm -f "$user_ini"
-E2E_REMOVE_AT_EXIT+=("$user_ini")
 app_dir="$E2E_TMP/app"
 config_dir=$(dirname "$user_ini")
 mkdir -p "$config_dir"
+# Under Wine the per-user folder is the prefix's, which outlives the test.
+E2E_AT_EXIT+=("chmod 755 '$config_dir' 2>/dev/null; rm -f '$user_ini'")
 OTHER_USERS=""
 if [ "$(id -u)" = 0 ] && [ "$E2E_OS" = linux ]; then
   OTHER_USERS=yes
@@ -198,7 +199,9 @@ copy_holds_the_change() {
   rm -f "$user_ini"
 }
 
-if [ "$E2E_OS" = windows ] && [ "$(id -u)" = 0 ]; then
+ROOT_UNDER_WINE=""
+[ "$E2E_OS" = windows ] && [ "$(id -u)" = 0 ] && ROOT_UNDER_WINE=yes
+if [ -n "$ROOT_UNDER_WINE" ]; then
   e2e_skip "read-only program folder" "Wine's root writes in any folder whatever its mode"
 else
   write_beside
@@ -245,8 +248,8 @@ e2e_ok "the directory in place of yrk.ini is as it was"
 e2e_expect_eq "SIZE in the per-user copy" "TRUE" "$(e2e_ini_value SIZE "$user_ini")"
 rm -rf "$E2E_INI" "$user_ini"
 
-if [ "$E2E_OS" = windows ]; then
-  e2e_skip "nothing writable" "the per-user folder is the Wine prefix's, which the tests keep writable"
+if [ -n "$ROOT_UNDER_WINE" ]; then
+  e2e_skip "nothing writable" "Wine's root writes in any folder whatever its mode"
 else
   write_beside
   chmod 555 "$app_dir" "$config_dir"
