@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # A settings file written beforehand: the tall window, a stored position taken
 # up to the last pixel the screen allows and refused one pixel beyond, the rest
-# of the file kept as it was, and where the file lives when the program is
-# started from another folder or by its bare name.
+# of the file kept as it was, where the file lives when the program is
+# started from another folder or by its bare name, and where a change goes
+# (and is read at the next start) when the file beside the program may not
+# be written.
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
@@ -247,6 +249,16 @@ place_run "a directory in place of yrk.ini: the defaults, then the per-user copy
 e2e_ok "the directory in place of yrk.ini is as it was"
 e2e_expect_eq "SIZE in the per-user copy" "TRUE" "$(e2e_ini_value SIZE "$user_ini")"
 rm -rf "$E2E_INI" "$user_ini"
+
+# Windows has no FIFOs; Wine would wait on one for a writer.
+if [ "$E2E_OS" = linux ]; then
+  mkfifo "$E2E_INI"
+  place_run "a FIFO in place of yrk.ini: the defaults, then the per-user copy" "$DEFAULT" 193
+  [ -p "$E2E_INI" ] || e2e_fail "the FIFO in place of yrk.ini was replaced"
+  e2e_ok "the FIFO in place of yrk.ini is as it was"
+  e2e_expect_eq "SIZE in the per-user copy" "TRUE" "$(e2e_ini_value SIZE "$user_ini")"
+  rm -f "$E2E_INI" "$user_ini"
+fi
 
 if [ -n "$ROOT_UNDER_WINE" ]; then
   e2e_skip "nothing writable" "Wine's root writes in any folder whatever its mode"
