@@ -48,7 +48,7 @@ std::string SettingsFilePath(std::string_view programPath)
 void LoadSettings(ScheduleSettings& settings, const std::string& path,
                   std::string_view defaultTitle, const PlacementRule& placementRule)
 {
-    const fw::ProfileFile file(fw::ResolveProfilePath(path));
+    const fw::ProfileFile file = fw::ProfileFile::Open(path);
     const fw::ByteString title = file.Get(kSection, "TITLE", defaultTitle);
     settings.title = settings_values::CutTitle(title, ScheduleSettings::kTitleLimit);
     settings.lastYear = settings_values::ReadLastYear(file.Get(kSection, "LASTYEAR", ""));
@@ -64,7 +64,7 @@ bool SaveSettings(ScheduleSettings& settings, const std::string& path,
                   std::string_view reason, std::optional<WindowPos> currentPos)
 {
     using namespace settings_values;
-    fw::ProfileFile file(fw::ResolveProfilePath(path));
+    fw::ProfileFile file = fw::ProfileFile::Open(path);
     file.Set(kSection, "TITLE", settings.title);
     file.Set(kSection, "START", FormatDate(settings.studyStart));
     file.Set(kSection, "EXAM", FormatDate(settings.examDate));

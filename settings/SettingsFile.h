@@ -23,14 +23,17 @@ std::string SettingsFilePath(std::string_view programPath);
 using PlacementRule = std::function<bool(std::int32_t left, std::int32_t top, bool showGraph)>;
 
 // Reads every key into `settings`, over the values it holds before the file
-// is read. A missing file, section or key gives that key's default; a value
-// that does not pass its test leaves the member as it was. Never fails.
+// is read: from the per-user copy where one exists, else from `path`
+// (fw::ProfileFile::Open). A missing file, section or key gives that key's
+// default; a value that does not pass its test leaves the member as it was.
+// Never fails.
 void LoadSettings(ScheduleSettings& settings, const std::string& path,
                   std::string_view defaultTitle, const PlacementRule& placementRule);
 
 // Writes all eight keys in their order, with `currentPos` as POS and
-// `reason` as CALLBY, in one atomic replacement of the file; `windowPos`
-// takes `currentPos`. Without a current position (the platform cannot tell
+// `reason` as CALLBY, in one atomic replacement of the file that LoadSettings
+// reads; where that may not be written, in the making of the per-user copy,
+// the file's other lines with it. `windowPos` takes `currentPos`. Without a current position (the platform cannot tell
 // where the window is) POS and `windowPos` keep what they hold. Returns
 // whether the file was written (the program itself ignores it: a failed
 // save leaves the old file whole).

@@ -11,7 +11,8 @@ namespace fw {
 ProfileFile::ProfileFile(std::string path) : m_path(std::move(path))
 {
     std::string bytes;
-    m_readable = detail::ReadProfileBytes(m_path, bytes) != detail::ReadResult::Failed;
+    const detail::ReadResult read = detail::ReadProfileBytes(m_path, bytes);
+    m_readable = read == detail::ReadResult::Read || read == detail::ReadResult::Missing;
     m_text = profile::FileText(std::move(bytes));
 }
 
@@ -30,24 +31,37 @@ bool ProfileFile::Save()
 {
     if (!m_readable)
         return false;
+    if (SaveAt(m_path))
+        return true;
+    // Never over a per-user file that was not the one read.
+    std::string there;
+    return !m_perUser.empty() &&
+           detail::ReadProfileBytes(m_perUser, there) == detail::ReadResult::Missing &&
+           SaveAt(m_perUser);
+}
+
+bool ProfileFile::SaveAt(const std::string& path) const
+{
+    if (!detail::MayWrite(path))
+        return false;
     // The per-user place may not exist yet on a first save; anywhere else
     // a missing directory is the caller's to make.
-    const std::string dir = DirectoryOf(FollowSymlinks(m_path));
+    const std::string dir = DirectoryOf(FollowSymlinks(path));
     if (dir == UserConfigDir() && !MakeDirectories(dir))
         return false;
-    return ReplaceFileAtomically(m_path, m_text.bytes());
+    return ReplaceFileAtomically(path, m_text.bytes());
 }
 
 ByteString GetPrivateProfileString(std::string_view section, std::string_view key,
                                    std::string_view defaultValue, const std::string& path)
 {
-    return ProfileFile(ResolveProfilePath(path)).Get(section, key, defaultValue);
+    return ProfileFile::Open(path).Get(section, key, defaultValue);
 }
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& path)
 {
-    ProfileFile file(ResolveProfilePath(path));
+    ProfileFile file = ProfileFile::Open(path);
     file.Set(section, key, value);
     return file.Save();
 }

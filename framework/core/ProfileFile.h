@@ -32,10 +32,13 @@
 
 namespace fw {
 
-// Where a profile path really lives: a bare file name (no directory) is
-// looked up in the program's per-user configuration directory
-// (UserConfigDir; on Windows under %APPDATA%); a path whose directory cannot
-// be written goes to that same per-user place under its base name.
+// Where the profile named by `path` lives. A bare file name (no directory)
+// lives in the program's per-user configuration directory (UserConfigDir; on
+// Windows under %APPDATA%). Any other path: the per-user copy of its base
+// name where one can be read; else `path` where a file is (read or not);
+// else, where nothing is or something that is no file (a directory, a
+// FIFO), wherever a first save would make it: `path` when its directory can
+// be written, the per-user place when not.
 std::string ResolveProfilePath(const std::string& path);
 
 // The whole file in memory, read once, changed by Set, written by Save.
@@ -46,6 +49,13 @@ public:
     // answers defaults, and Save refuses, so the user's file is never
     // replaced by one that lost its lines.
     explicit ProfileFile(std::string path);
+
+    // The profile named by `path`, read where it lives (ResolveProfilePath).
+    // A save that cannot go there (the file or its directory may not be
+    // written) goes to the per-user place instead, the whole file with all
+    // its other lines, so that nothing of it is lost and later reads find
+    // it there; but never over anything already there.
+    static ProfileFile Open(const std::string& path);
 
     // The value, or `defaultValue` when the section, the key or the file is
     // absent; at most 255 bytes, as the platform's 256-byte buffer gives,
@@ -60,19 +70,25 @@ public:
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
     // Atomically replaces the file with the current contents. False when it
-    // could not be written; the file on disk is then unchanged.
+    // could not be written; the file on disk is then unchanged. A file the
+    // user may not write (its mode or read-only attribute, its owner, a
+    // read-only mount) is never replaced.
     bool Save();
 
     bool readable() const { return m_readable; }
     const std::string& contents() const { return m_text.bytes(); }
 
 private:
+    bool SaveAt(const std::string& path) const;
+
     std::string m_path;
+    std::string m_perUser;      // where Open's save goes that cannot go to m_path
     profile::FileText m_text;   // the bytes as read, changed in place by Set
     bool m_readable = true;
 };
 
-// One-call forms, as the platform offers them. Both resolve the path.
+// One-call forms, as the platform offers them. Both open the profile named
+// by `path` (ProfileFile::Open).
 ByteString GetPrivateProfileString(std::string_view section, std::string_view key,
                                    std::string_view defaultValue, const std::string& path);
 bool WritePrivateProfileString(std::string_view section, std::string_view key,

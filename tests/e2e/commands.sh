@@ -8,19 +8,8 @@
 e2e_init "$@"
 xsession_start
 
-# menu ITEM...: opens the context menu with a right click on the main window
-# and walks it with the given keys (the menu holds the keyboard while open).
-menu() {
-  local start
-  xdotool mousemove --window "$MAIN" 20 20 click 3
-  # The menu is open once the program shows a second window.
-  start=$(e2e_ms)
-  until [ "$(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null | wc -l)" -ge 2 ]; do
-    [ $(( $(e2e_ms) - start )) -lt 5000 ] || e2e_fail "no context menu 5 s after a right click"
-    sleep 0.05
-  done
-  xdotool key "$@"
-}
+# menu KEY...: the main window's context menu, walked with the keys.
+menu() { e2e_context_menu "$MAIN" "$@"; }
 
 short_file() {
   e2e_write_ini "$E2E_INI" <<EOF_INI

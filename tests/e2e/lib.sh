@@ -33,6 +33,9 @@ E2E_WESTON_PID=""
 E2E_RUNS=0
 E2E_PID=""
 E2E_LOG=""
+# Commands that undo what the test did outside its directory, run however
+# it ends.
+E2E_AT_EXIT=()
 WID=""
 # The day the tests live on unless a test says otherwise: 138 days before the
 # default exam day, 43 days after the default study start.
@@ -109,6 +112,10 @@ e2e_init() {
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8
     : "${WINEPREFIX:?the Windows build runs in the Wine prefix WINEPREFIX}"
     bash "$E2E_SRC/../support/wine-prefix.sh"
+    # The per-user settings file is read before the one beside the program:
+    # one left in the tests' prefix by a run that was killed would stand in
+    # for every test's file.
+    rm -f "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/yoruka/yrk.ini
   fi
   if [ -n "${E2E_WITH_WAYLAND:-}" ]; then
     E2E_PLATFORM=""
@@ -151,7 +158,7 @@ e2e_wayland_window() {
 }
 
 e2e_cleanup() {
-  local status=$? pid
+  local status=$? pid undo
   trap - EXIT
   # The program goes before the display: a lost X connection ends it with a
   # crash report instead of a clean exit.
@@ -164,6 +171,7 @@ e2e_cleanup() {
     wait "$E2E_XEV_PID" 2>/dev/null || true
   fi
   e2e_display_stop
+  for undo in "${E2E_AT_EXIT[@]}"; do eval "$undo" || true; done
   if [ -n "$E2E_WESTON_PID" ]; then
     kill "$E2E_WESTON_PID" 2>/dev/null || true
     wait "$E2E_WESTON_PID" 2>/dev/null || true
@@ -494,6 +502,22 @@ e2e_wait_gone() {
 
 # e2e_skip WHAT WHY: a step left out on this platform, said in the output.
 e2e_skip() { printf 'skip (%s): %s: %s\n' "$E2E_OS" "$1" "$2"; }
+
+# e2e_context_menu WID KEY...: opens the context menu with a right click on
+# the window and walks it with the given keys (the menu holds the keyboard
+# while open).
+e2e_context_menu() {
+  local wid=$1 start
+  shift
+  xdotool mousemove --window "$wid" 20 20 click 3
+  # The menu is open once the program shows a second window.
+  start=$(e2e_ms)
+  until [ "$(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null | wc -l)" -ge 2 ]; do
+    [ $(( $(e2e_ms) - start )) -lt 5000 ] || e2e_fail "no context menu 5 s after a right click"
+    sleep 0.05
+  done
+  xdotool key "$@"
+}
 
 # e2e_start_bare NAME DIR: starts the program by its bare name, found on the
 # search path with DIR in front, as from a shell. On Windows cmd starts it:

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -22,6 +23,13 @@ Ymd FieldsOf(const CalendarDate& date)
 {
     return {date.year(), date.month(), date.day()};
 }
+
+// What names the per-user place (UserConfigDir) in the environment.
+#ifdef _WIN32
+constexpr const char* kPerUserVariable = "APPDATA";
+#else
+constexpr const char* kPerUserVariable = "XDG_CONFIG_HOME";
+#endif
 
 // Every position is accepted unless a test says otherwise.
 bool AcceptAll(std::int32_t, std::int32_t, bool) { return true; }
@@ -247,14 +255,40 @@ TEST_F(SettingsFileTest, DamagedFilesNeverCrashAndGiveDefaultsWhereUnreadable)
 
 TEST_F(SettingsFileTest, ADirectoryInPlaceOfTheFileIsLeftAlone)
 {
+    TempDir perUser;
+    EnvGuard place(kPerUserVariable, perUser.path().string());
     std::filesystem::create_directory(path);
     ScheduleSettings s = Load();
     EXPECT_EQ(s.title, kDefaultTitle);
-    EXPECT_FALSE(SaveSettings(s, path, "Quit", {0, 0}));
+    s.showGraph = true;
+    EXPECT_TRUE(SaveSettings(s, path, "Quit", {0, 0}));
     EXPECT_TRUE(std::filesystem::is_directory(path));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator{}), 1)
         << "no temporary file left behind";
+    EXPECT_TRUE(Load().showGraph) << "the per-user copy is read at the next start";
+    EXPECT_EQ(Entries(perUser.path()), std::set<std::string>{"yoruka"});
+}
+
+// Once a per-user copy exists it is the settings file, even where the one
+// beside the program could be written: reads and saves meet in one file.
+TEST_F(SettingsFileTest, APerUserCopyIsReadAndSavedBeforeTheFileBesideTheProgram)
+{
+    TempDir perUser;
+    EnvGuard place(kPerUserVariable, perUser.path().string());
+    const std::string beside = "[YRK]\nSIZE=FALSE\nPOS=5 5\n";
+    WriteBytes(path, beside);
+    std::filesystem::create_directory(perUser.path() / "yoruka");
+    const std::string copy = (perUser.path() / "yoruka" / "yrk.ini").string();
+    WriteBytes(copy, "; mine\n[YRK]\nSIZE=TRUE\n");
+
+    ScheduleSettings s = Load();
+    EXPECT_TRUE(s.showGraph);
+    ASSERT_TRUE(SaveSettings(s, path, "Quit", {7, 8}));
+    EXPECT_EQ(ReadBytes(copy), "; mine\n[YRK]\nSIZE=TRUE\nTITLE=" + kDefaultTitle +
+                                   "\nSTART=1999 4 19\nEXAM=1999 10 17\nNEXAM=2000 4 16\n"
+                                   "SHOWNEXTEXAM=FALSE\nPOS=7 8\nCALLBY=Quit\n");
+    EXPECT_EQ(ReadBytes(path), beside);
 }
 
 // `path` with its '/' written as the platform's separator.

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "app/Identity.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -27,6 +28,10 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     fw::SetAppIdentity(ProgramIdentity());
+    // A per-user place of its own, empty: a per-user settings file of the
+    // machine's user would be read before any file a test names.
+    const TempDir perUser;
+    setenv("XDG_CONFIG_HOME", perUser.path().c_str(), 1);
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     g_defaultHandler = qInstallMessageHandler(QuietOffscreenNotes);

@@ -48,6 +48,8 @@ inline std::time_t LocalTime(int month, int day, int hour, int minute, int secon
 
 struct MainWindowRun {
     TempDir dir;
+    // A per-user settings file of the prefix would be read before the test's.
+    EnvGuard perUser{"APPDATA", dir.file("AppData")};
     fw::CWinApp app;
     std::time_t now = LocalTime(6, 1, 23, 59, 55);
     fw::ClockOverride clock{[this] { return now; }};

@@ -1,4 +1,4 @@
-// Profile files on Linux: reading one, and where a path really lives.
+// Profile files on Linux: reading one, and what the user may write.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,7 +7,6 @@
 
 #include "core/AtomicFile.h"
 #include "core/ConfigDir.h"
-#include "core/ProfileFile.h"
 #include "core/ProfileFile_p.h"
 
 namespace fw {
@@ -36,6 +35,13 @@ bool ReadAll(int fd, std::string& out)
     }
 }
 
+ReadResult OpenFailure(int error)
+{
+    if (error == ENOENT || error == ENOTDIR)
+        return ReadResult::Missing;
+    return error == ENXIO ? ReadResult::NotAFile : ReadResult::Failed;   // ENXIO: a socket
+}
+
 // Only a regular file counts: a directory, a FIFO or a device in its place
 // is read as nothing and never replaced. O_NONBLOCK keeps a FIFO from
 // stalling the open.
@@ -43,14 +49,23 @@ ReadResult ReadOnce(const std::string& path, std::string& out)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return (errno == ENOENT || errno == ENOTDIR) ? ReadResult::Missing : ReadResult::Failed;
+        return OpenFailure(errno);
     struct stat info{};
-    const bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-                    info.st_size <= kMaxFileBytes && ReadAll(fd, out);
+    const bool stated = fstat(fd, &info) == 0;
+    const bool regular = stated && S_ISREG(info.st_mode);
+    const bool ok = regular && info.st_size <= kMaxFileBytes && ReadAll(fd, out);
     ::close(fd);
     if (!ok)
         out.clear();
+    if (stated && !regular)
+        return ReadResult::NotAFile;
     return ok ? ReadResult::Read : ReadResult::Failed;
+}
+
+// Asked with the effective ids, as opening the file would be.
+bool Accessible(const std::string& path, int how)
+{
+    return ::faccessat(AT_FDCWD, path.c_str(), how, AT_EACCESS) == 0;
 }
 
 std::string BaseNameOf(const std::string& path)
@@ -60,15 +75,6 @@ std::string BaseNameOf(const std::string& path)
 }
 
 }  // namespace
-
-std::string ResolveProfilePath(const std::string& path)
-{
-    if (path.find('/') == std::string::npos)
-        return UserConfigDir() + "/" + path;
-    if (::access(DirectoryOf(path).c_str(), W_OK) != 0)
-        return UserConfigDir() + "/" + BaseNameOf(path);
-    return path;
-}
 
 namespace detail {
 
@@ -80,6 +86,31 @@ ReadResult ReadProfileBytes(const std::string& path, std::string& out)
 std::string_view NewFileLineBreak()
 {
     return "\n";
+}
+
+bool IsBareName(const std::string& path)
+{
+    return path.find('/') == std::string::npos;
+}
+
+std::string PerUserPathOf(const std::string& path)
+{
+    return UserConfigDir() + "/" + BaseNameOf(path);
+}
+
+bool CanCreateFileIn(const std::string& dir)
+{
+    return Accessible(dir, W_OK | X_OK);
+}
+
+// A rename would replace a file of mode 444 or another user's file all the
+// same; the file's own write permission decides, as on Windows.
+bool MayWrite(const std::string& path)
+{
+    const std::string target = FollowSymlinks(path);
+    if (target.empty())
+        return false;
+    return Accessible(target, W_OK) || errno == ENOENT;
 }
 
 }  // namespace detail

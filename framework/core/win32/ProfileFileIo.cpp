@@ -1,11 +1,9 @@
-// Profile files on Windows: reading one, and where a path really lives.
+// Profile files on Windows: reading one, and what the user may write.
 #include <windows.h>
 
 #include <random>
 
-#include "core/AtomicFile.h"
 #include "core/ConfigDir.h"
-#include "core/ProfileFile.h"
 #include "core/ProfileFile_p.h"
 #include "core/win32/WideText.h"
 
@@ -33,35 +31,44 @@ bool ReadAll(HANDLE file, std::string& out)
     }
 }
 
-// A file on disk only: a directory cannot be opened so, and a device or a
-// pipe is not FILE_TYPE_DISK.
+// Attributes of the file at `path`; INVALID_FILE_ATTRIBUTES when there is
+// none, with the reason in GetLastError.
+DWORD AttributesOf(const std::string& path)
+{
+    return GetFileAttributesW(win32::WideFromUtf8(path).c_str());
+}
+
+bool IsMissingError(DWORD error)
+{
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
 bool ReadOpened(HANDLE file, std::string& out)
 {
     LARGE_INTEGER size{};
-    return GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) &&
-           size.QuadPart <= kMaxFileBytes && ReadAll(file, out);
+    return GetFileSizeEx(file, &size) && size.QuadPart <= kMaxFileBytes && ReadAll(file, out);
 }
 
+// A file on disk only: a directory is told by its attribute (it cannot be
+// opened so), a device or a pipe by its type.
 ReadResult ReadOnce(const std::string& path, std::string& out)
 {
+    const DWORD attributes = AttributesOf(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return ReadResult::NotAFile;
     const HANDLE file = CreateFileW(win32::WideFromUtf8(path).c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-        return missing ? ReadResult::Missing : ReadResult::Failed;
-    }
-    const bool ok = ReadOpened(file, out);
+    if (file == INVALID_HANDLE_VALUE)
+        return IsMissingError(GetLastError()) ? ReadResult::Missing : ReadResult::Failed;
+    const bool onDisk = GetFileType(file) == FILE_TYPE_DISK;
+    const bool ok = onDisk && ReadOpened(file, out);
     CloseHandle(file);
     if (!ok)
         out.clear();
+    if (!onDisk)
+        return ReadResult::NotAFile;
     return ok ? ReadResult::Read : ReadResult::Failed;
-}
-
-bool IsBareName(const std::string& path)
-{
-    return path.find_first_of("\\/:") == std::string::npos;
 }
 
 std::string BaseNameOf(const std::string& path)
@@ -70,8 +77,32 @@ std::string BaseNameOf(const std::string& path)
     return sep == std::string::npos ? path : path.substr(sep + 1);
 }
 
-// Whether a new file can be made in `dir`: the folder's rights decide that,
-// which only trying tells (a program folder under Program Files refuses).
+}  // namespace
+
+namespace detail {
+
+ReadResult ReadProfileBytes(const std::string& path, std::string& out)
+{
+    return ReadOnce(path, out);
+}
+
+std::string_view NewFileLineBreak()
+{
+    return "\r\n";
+}
+
+bool IsBareName(const std::string& path)
+{
+    return path.find_first_of("\\/:") == std::string::npos;
+}
+
+std::string PerUserPathOf(const std::string& path)
+{
+    return UserConfigDir() + "\\" + BaseNameOf(path);
+}
+
+// The folder's rights decide, which only trying tells (a program folder
+// under Program Files refuses).
 bool CanCreateFileIn(const std::string& dir)
 {
     std::random_device seed;
@@ -85,27 +116,22 @@ bool CanCreateFileIn(const std::string& dir)
     return true;
 }
 
-}  // namespace
-
-std::string ResolveProfilePath(const std::string& path)
+// The read-only attribute, and the file's rights for this user, which only
+// opening it for writing tells (it writes nothing).
+bool MayWrite(const std::string& path)
 {
-    if (IsBareName(path))
-        return UserConfigDir() + "\\" + path;
-    if (!CanCreateFileIn(DirectoryOf(path)))
-        return UserConfigDir() + "\\" + BaseNameOf(path);
-    return path;
-}
-
-namespace detail {
-
-ReadResult ReadProfileBytes(const std::string& path, std::string& out)
-{
-    return ReadOnce(path, out);
-}
-
-std::string_view NewFileLineBreak()
-{
-    return "\r\n";
+    const DWORD attributes = AttributesOf(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return IsMissingError(GetLastError());
+    if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    const HANDLE file = CreateFileW(win32::WideFromUtf8(path).c_str(), GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return GetLastError() != ERROR_ACCESS_DENIED;
+    CloseHandle(file);
+    return true;
 }
 
 }  // namespace detail

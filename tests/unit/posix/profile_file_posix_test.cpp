@@ -2,11 +2,15 @@
 // per-user place under XDG_CONFIG_HOME or the home directory.
 #include <gtest/gtest.h>
 
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <iostream>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -38,10 +42,12 @@ TEST(ProfileFile, MissingFileGivesDefaultsAndIsCreated)
     EXPECT_EQ(ModeOf(path), 0666 & ~mask);
 }
 
-// Neither of these may ever be replaced by a file that lost the user's lines.
+// Neither of these may ever be replaced by a file that lost the user's lines;
+// a profile named so is kept in the per-user place instead.
 TEST(ProfileFile, NonRegularFileIsUnreadableAndNeverReplaced)
 {
     TempDir dir;
+    EnvGuard xdg("XDG_CONFIG_HOME", dir.file("cfg"));
     const std::string asDir = dir.file("dir.ini");
     const std::string asFifo = dir.file("fifo.ini");
     ASSERT_EQ(mkdir(asDir.c_str(), 0755), 0);
@@ -54,10 +60,11 @@ TEST(ProfileFile, NonRegularFileIsUnreadableAndNeverReplaced)
         EXPECT_EQ(file.Get("YRK", "SIZE", "FALSE"), "FALSE");
         file.Set("YRK", "SIZE", "TRUE");
         EXPECT_FALSE(file.Save());
-        EXPECT_FALSE(fw::WritePrivateProfileString("YRK", "SIZE", "TRUE", path));
+        EXPECT_TRUE(fw::WritePrivateProfileString("YRK", "SIZE", "TRUE", path));
     }
-    EXPECT_EQ(Entries(dir.path()), (std::set<std::string>{"dir.ini", "fifo.ini"}));
+    EXPECT_EQ(Entries(dir.path()), (std::set<std::string>{"cfg", "dir.ini", "fifo.ini"}));
     EXPECT_EQ(Entries(asDir), std::set<std::string>{"inside"});
+    EXPECT_EQ(Entries(dir.file("cfg/yoruka")), (std::set<std::string>{"dir.ini", "fifo.ini"}));
 }
 
 TEST(ProfileFile, UnreadableFileIsNeverReplaced)
@@ -143,6 +150,130 @@ TEST(ProfileFile, ReplaceKeepsPermissionBits)
     ASSERT_EQ(chmod(path.c_str(), 0640), 0);
     ASSERT_TRUE(fw::WritePrivateProfileString("YRK", "POS", "5 5", path));
     EXPECT_EQ(ModeOf(path), 0640u);
+}
+
+constexpr uid_t kNobody = 65534;
+
+// Runs `step` as a user who may not write what root made: as root (who may
+// write any file, so no refusal could be seen), in a child process as
+// nobody; as anyone else, right here.
+void AsTheUser(const std::function<void()>& step)
+{
+    if (geteuid() != 0) {
+        step();
+        return;
+    }
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const bool dropped = setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
+        if (dropped)
+            step();
+        _exit(dropped && !::testing::Test::HasFailure() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the step as nobody failed";
+}
+
+// Makes `path` the user's of AsTheUser.
+void GiveToTheUser(const std::string& path)
+{
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(path.c_str(), kNobody, kNobody), 0);
+    }
+}
+
+// The program's folder with the settings file beside the program, and the
+// per-user place under XDG_CONFIG_HOME.
+struct Places {
+    explicit Places(const TempDir& dir)
+        : app(dir.file("app")), beside(app + "/yrk.ini"), config(dir.file("cfg")),
+          perUser(config + "/yoruka/yrk.ini")
+    {
+    }
+    std::string app, beside, config, perUser;
+};
+
+// The file beside the program, with a comment and CRLF that the per-user
+// copy must keep; a save of SIZE=TRUE turns it into kSaved.
+const std::string kBeside = "; exam\r\n[YRK]\r\nSIZE=FALSE\r\nPOS=1 2\r\n";
+const std::string kSaved = "; exam\r\n[YRK]\r\nSIZE=TRUE\r\nPOS=1 2\r\n";
+
+void OwnFile(const Places& p)
+{
+    WriteBytes(p.beside, kBeside);
+    GiveToTheUser(p.beside);
+}
+
+// Every place a save may meet: where the change goes, what the next read
+// finds, and that the file beside the program stays as it was wherever it
+// may not be written.
+TEST(ProfilePlaces, ASaveGoesWhereItCanAndIsReadFromThere)
+{
+    const struct {
+        const char* name;
+        std::function<void(const Places&)> make;
+        bool besideTakesIt;
+        std::optional<std::string> perUserAfter;   // none: no per-user file is made
+        bool needsAnotherUser = false;              // only root can give a file away
+    } rows[] = {
+        {"own file, own folder", OwnFile, true, std::nullopt},
+        {"read-only folder",
+         [](const Places& p) { OwnFile(p); chmod(p.app.c_str(), 0555); }, false, kSaved},
+        {"own file of mode 444",
+         [](const Places& p) { OwnFile(p); chmod(p.beside.c_str(), 0444); }, false, kSaved},
+        {"another user's file in the user's folder",
+         [](const Places& p) { WriteBytes(p.beside, kBeside); }, false, kSaved, true},
+        {"another user's file, mode 666, in a sticky folder",
+         [](const Places& p) {
+             chown(p.app.c_str(), 0, 0);
+             chmod(p.app.c_str(), 01777);
+             WriteBytes(p.beside, kBeside);
+             chmod(p.beside.c_str(), 0666);
+         }, false, kSaved, true},
+        // Its lines cannot be carried over: nothing is saved, nothing hides it.
+        {"own file that cannot be read",
+         [](const Places& p) { OwnFile(p); chmod(p.beside.c_str(), 0); }, false, std::nullopt},
+        {"a directory in its place",
+         [](const Places& p) { mkdir(p.beside.c_str(), 0755); }, false, "[YRK]\nSIZE=TRUE\n"},
+        {"a FIFO in its place",
+         [](const Places& p) { mkfifo(p.beside.c_str(), 0644); }, false, "[YRK]\nSIZE=TRUE\n"},
+        {"nothing writable",
+         [](const Places& p) { OwnFile(p); chmod(p.app.c_str(), 0555); chmod(p.config.c_str(), 0555); },
+         false, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.needsAnotherUser && geteuid() != 0) {
+            std::cout << "not tried without root: " << row.name << "\n";
+            continue;
+        }
+        TempDir dir;
+        const Places p(dir);
+        EnvGuard xdg("XDG_CONFIG_HOME", p.config);
+        for (const std::string& folder : {p.app, p.config}) {
+            ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+            GiveToTheUser(folder);
+        }
+        struct stat before{};
+        row.make(p);
+        lstat(p.beside.c_str(), &before);
+        const bool saved = row.besideTakesIt || row.perUserAfter;
+        AsTheUser([&] { EXPECT_EQ(fw::WritePrivateProfileString("YRK", "SIZE", "TRUE", p.beside), saved); });
+
+        struct stat after{};
+        lstat(p.beside.c_str(), &after);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        if (S_ISREG(after.st_mode)) {
+            chmod(p.beside.c_str(), 0644);   // readable for the checks, also without root
+            EXPECT_EQ(ReadBytes(p.beside), row.besideTakesIt ? kSaved : kBeside);
+        }
+        EXPECT_EQ(ReadBytes(p.perUser), row.perUserAfter.value_or(""));
+        EXPECT_EQ(fw::GetPrivateProfileString("YRK", "SIZE", "none", p.beside), saved ? "TRUE" : "FALSE");
+        chmod(p.app.c_str(), 0755);   // lets TempDir clear them without root
+        chmod(p.config.c_str(), 0755);
+    }
 }
 
 TEST(ProfileResolvePath, PerUserPlace)

@@ -60,6 +60,46 @@ TEST(ProfileFileWin32, ReadOnlyFileIsNotReplacedAndNothingIsLeftBehind)
     EXPECT_EQ(Entries(dir.path()), std::set<std::string>{"yrk.ini"});
 }
 
+// A save that cannot replace the file beside the program goes to the
+// per-user copy, the other lines with it, and is read from there; the file
+// beside the program stays as it was. A folder that refuses new files needs
+// rights that Wine does not keep; the missing folder above stands for it.
+TEST(ProfilePlacesWin32, ASaveThatCannotGoBesideGoesToAppData)
+{
+    const std::string kept = "; exam\r\n[YRK]\r\nSIZE=FALSE\r\n";
+    const struct {
+        const char* name;
+        bool directory;        // a directory in its place, else a read-only file
+        const char* appData;   // under the test's folder; "plain" is a file
+        std::string perUserAfter;
+    } rows[] = {
+        {"read-only file", false, "Roaming", "; exam\r\n[YRK]\r\nSIZE=TRUE\r\n"},
+        {"a directory in its place", true, "Roaming", "[YRK]\r\nSIZE=TRUE\r\n"},
+        {"nothing writable", false, "plain\\Roaming", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempDir dir;
+        WriteBytes(dir.file("plain"), "p");
+        EnvGuard guard("APPDATA", dir.file(row.appData));
+        const std::string beside = dir.file("yrk.ini");
+        if (row.directory) {
+            ASSERT_TRUE(CreateDirectoryA(beside.c_str(), nullptr));
+        } else {
+            WriteBytes(beside, kept);
+            ASSERT_TRUE(SetFileAttributesA(beside.c_str(), FILE_ATTRIBUTE_READONLY));
+        }
+        const bool saved = !row.perUserAfter.empty();
+        EXPECT_EQ(fw::WritePrivateProfileString("YRK", "SIZE", "TRUE", beside), saved);
+        EXPECT_EQ(fw::GetPrivateProfileString("YRK", "SIZE", "none", beside), saved ? "TRUE" : "FALSE");
+        EXPECT_EQ(ReadBytes(dir.file(row.appData) + "\\yoruka\\yrk.ini"), row.perUserAfter);
+        SetFileAttributesA(beside.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!row.directory) {
+            EXPECT_EQ(ReadBytes(beside), kept);
+        }
+    }
+}
+
 TEST(SettingsFilePathWin32, FromTheCommandLine)
 {
     const std::pair<std::string, std::string> cases[] = {
