@@ -49,8 +49,7 @@ open_menu() {
   shift 3
   "$@"
   e2e_poll "$E2E_PATIENCE" menu_shown || e2e_fail "$what: no menu within $E2E_PATIENCE s"
-  # A second menu opened by the same request would come a moment later.
-  sleep 0.3
+  e2e_grace   # a second menu opened by the same request would come now
   menus=$(menu_windows)
   [ "$(wc -l <<<"$menus")" -eq 1 ] ||
     e2e_fail "$what: $(wc -l <<<"$menus") menus opened at once"
@@ -143,7 +142,7 @@ about_box() {
   e2e_expect_eq "$what: About box (left top width height)" "$cx $cy 261 53" "$(e2e_geometry "$WID")"
   # A right click leaves it open; a left click anywhere closes it.
   xdotool mousemove --window "$WID" 200 40 click 3
-  sleep 0.3
+  e2e_grace
   xwininfo -id "$WID" | grep -q IsViewable || e2e_fail "$what: a right click closed the About box"
   xdotool mousemove --window "$WID" 200 40 click 1
   e2e_wait_gone "$WID"
@@ -210,7 +209,7 @@ box=$WID
 e2e_ok "message box captioned 'yoruka'"
 e2e_key "$box" Return
 e2e_wait_gone "$box"
-sleep 0.3
+e2e_grace
 e2e_expect_eq "browser calls without a help file" 0 "$(browser_calls)"
 e2e_alive "$E2E_PID" || e2e_fail "the program ended"
 
@@ -290,7 +289,7 @@ e2e_key "$daycount" F1
 expect_browser 2 "$HELP_URL#131206"
 e2e_key "$daycount" Escape
 e2e_wait_gone "$daycount"
-sleep 0.3
+e2e_grace
 no_message_box
 e2e_expect_eq "browser calls" 2 "$(browser_calls)"
 expect_unsaved "$saved" "help"

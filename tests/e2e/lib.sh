@@ -535,6 +535,12 @@ e2e_wait_gone() {
   done
 }
 
+# e2e_grace: a moment in which something that must not happen (a second
+# menu, a window closing, a browser started) would show, before the test
+# looks. Not a wait for an event: on a loaded machine it only makes the
+# check weaker, never fail a sound program.
+e2e_grace() { sleep 0.3; }
+
 # e2e_skip WHAT WHY: a step left out on this platform, said in the output.
 e2e_skip() { printf 'skip (%s): %s: %s\n' "$E2E_OS" "$1" "$2"; }
 
