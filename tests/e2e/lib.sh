@@ -142,7 +142,7 @@ e2e_init() {
 # any X server; exports WAYLAND_DISPLAY. Skips the test where weston or Qt's
 # Wayland platform is missing.
 e2e_weston_start() {
-  local socket=wayland-e2e i
+  local socket=wayland-e2e
   command -v weston >/dev/null || { echo "SKIP: weston is not installed" >&2; exit 77; }
   ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
     { echo "SKIP: qt6-wayland is not installed" >&2; exit 77; }
