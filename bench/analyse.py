@@ -313,7 +313,7 @@ def report(results):
         "and to the start of any QPainter during the idle period.")
     add("- Each run uses a copy of the binary in a temporary directory (its yrk.ini goes beside "
         "it) and temporary XDG_CONFIG_HOME and XDG_RUNTIME_DIR; nothing is written into the tree. "
-        "Fontconfig reads a private font cache, filled by `fc-cache` before the runs, in front of "
+        "Fontconfig reads a private font cache, filled by `fc-cache` before the runs, instead of "
         "the system's: a program started under libfaketime finds the system's cache stale "
         "(its directory times look shifted) and rewrites it, after which every other program "
         "rescans all fonts at start-up until the cache is rewritten again.")

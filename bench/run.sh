@@ -64,22 +64,38 @@ binary_floor=$work/floor/minimal_window
 binary_fonts_first=$work/floor/minimal_window
 declare -A arguments=([yoruka]="" [floor]="" [fonts_first]="--fonts-first")
 
-# A private font cache in front of the system's. A program run under
+# A private font cache, the only one the programs use. A program run under
 # libfaketime sees shifted directory times, finds the system's cache stale and
 # rewrites it; every other program then rescans all fonts at start-up until
 # the cache is rewritten again. The figures must not depend on that.
+#
+# The configuration is the system's but for its cache directories.
+# Fontconfig checks a font folder's cache in each cache directory in turn and
+# believes the last one that holds one: beside the system's own, a stale
+# system cache (the font folders touched after it was made, as on a freshly
+# set up machine) failed fc-cache's check of every folder, "failed to write
+# cache", though our cache was good.
 mkdir -p "$work/fontconfig-cache"
-cat >"$work/fonts.conf" <<END
-<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
-<fontconfig>
-  <cachedir>$work/fontconfig-cache</cachedir>
-  <include ignore_missing="no">/etc/fonts/fonts.conf</include>
-</fontconfig>
-END
+system_fonts_conf=/etc/fonts/fonts.conf
+sed -e '/<cachedir/d' \
+    -e "s|<include\([^>]*\)>\([^/~<][^<]*\)</include>|<include\1>${system_fonts_conf%/*}/\2</include>|" \
+    -e "s|</fontconfig>|\t<cachedir>$work/fontconfig-cache</cachedir>\n</fontconfig>|" \
+    "$system_fonts_conf" >"$work/fonts.conf"
 export FONTCONFIG_FILE=$work/fonts.conf
-fc-cache -f >&2   # writes only into the first writable cache directory: ours
-
+if ! fc-cache -f >"$work/fc-cache.log" 2>&1; then
+  cat "$work/fc-cache.log" >&2
+  say "fc-cache could not fill the private font cache in $work/fontconfig-cache"
+  exit 1
+fi
+# The private configuration finds the fonts the system's does: the text
+# faces the program asks for, and the fallbacks.
+for face in IPAPGothic IPAGothic sans-serif monospace; do
+  ours=$(fc-match -f '%{file}' "$face")
+  system=$(env -u FONTCONFIG_FILE fc-match -f '%{file}' "$face")
+  [ "$ours" = "$system" ] && continue
+  say "the private font configuration finds $ours for $face, the system's $system"
+  exit 1
+done
 . "$root/tests/e2e/xsession.sh"
 declare -A started=()   # map_wait pid -> program pid, while running
 cleanup() {

@@ -76,7 +76,7 @@ xsession_start || fail "Xvfb did not start"
 # The accessibility bus, announced on the session bus as org.a11y.Bus.
 "$BUS_LAUNCHER" --launch-immediately >"$WORK/bus.log" 2>&1 &
 BUS_PID=$!
-for _ in $(seq 100); do
+for (( i = 0; i < XSESSION_PATIENCE * 10; i++ )); do
   dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
     >/dev/null 2>&1 && break
   sleep 0.1
@@ -96,9 +96,11 @@ chmod 700 "$WORK/run"
     XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/run" ./yoruka
 ) >"$WORK/run.log" 2>&1 &
 PROGRAM_PID=$!
-WID=$(xsession_wait_window "$PROGRAM_PID" 20) || fail "the countdown window did not show"
+WID=$(xsession_wait_window "$PROGRAM_PID") || fail "the countdown window did not show"
 
-read_it() { timeout 60 "$PYTHON" "$HERE/read_window.py" "$@" || fail "reading '$*' failed"; }
+# Each search of the reader has its own bound (read_window.py); this one is
+# for a reader that hangs all the same.
+read_it() { timeout 300 "$PYTHON" "$HERE/read_window.py" "$@" || fail "reading '$*' failed"; }
 
 echo "== the countdown window"
 read_it main
@@ -109,7 +111,7 @@ echo "== the day-count dialog, from the context menu"
 shown() { xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null | wc -l; }
 before=$(shown)
 xdotool mousemove --window "$WID" 110 45 click 3
-for _ in $(seq 100); do [ "$(shown)" -gt "$before" ] && break; sleep 0.1; done
+for (( i = 0; i < XSESSION_PATIENCE * 10; i++ )); do [ "$(shown)" -gt "$before" ] && break; sleep 0.1; done
 [ "$(shown)" -gt "$before" ] || fail "no context menu showed on a right click"
 xdotool key Down Down Return
 read_it daycount

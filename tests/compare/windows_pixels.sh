@@ -35,6 +35,15 @@ xsession_start "" 1024x768
 wine=/usr/lib/wine/wine64
 YRK_WINE_DPI=$(scaled 96) bash "$here/../support/wine-prefix.sh"
 
+# painted WID PNG: the window's picture in PNG once its first paint has
+# reached the screen: the caption that the paint writes is there, and two
+# pictures taken one after the other are alike.
+painted() {
+  [ "$(xdotool getwindowname "$1" 2>/dev/null)" = "ヨルカ (6/1)" ] || return 1
+  import -window "$1" "$2.before.png" && import -window "$1" "$2" || return 1
+  cmp -s <(convert "$2.before.png" rgb:-) <(convert "$2" rgb:-) && rm -f "$2.before.png"
+}
+
 # shoot NAME PROGRAM [LAUNCHER]: the window of the example as NAME.png.
 shoot() {
   local name=$1 program=$2 launcher=${3:-} pid wid
@@ -46,9 +55,9 @@ shoot() {
       ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 \
       $launcher "$work/$name/$(basename "$program")" >"$work/$name.log" 2>&1 &
   pid=$!
-  wid=$(xsession_wait_window "$pid" 30) || { cat "$work/$name.log" >&2; exit 1; }
-  sleep 1   # the first paint
-  import -window "$wid" "$out/$name$suffix.png"
+  wid=$(xsession_wait_window "$pid") || { cat "$work/$name.log" >&2; exit 1; }
+  e2e_poll "$E2E_PATIENCE" painted "$wid" "$out/$name$suffix.png" ||
+    { cat "$work/$name.log" >&2; echo "$name: no settled picture within $E2E_PATIENCE s" >&2; exit 1; }
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
 }

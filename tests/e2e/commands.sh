@@ -24,13 +24,13 @@ start_main() {
   e2e_start "$E2E_APP"
   e2e_window
   MAIN=$WID
-  e2e_wait_title "$MAIN" "ヨルカ (6/1)" 10
+  e2e_wait_title "$MAIN" "ヨルカ (6/1)"
 }
 
 # open_setup: opens the setup dialog from the context menu; setup is its window.
 open_setup() {
   menu Down Return
-  e2e_find_titled "初期設定" 10
+  e2e_find_titled "初期設定"
   setup=$WID
 }
 
@@ -42,7 +42,7 @@ open_setup
 # The check box "グラフを表示する" sits at (15, 120) dialog units: 1.5 pixels each.
 xdotool mousemove --window "$setup" 40 187 click 1
 e2e_key "$setup" Return
-e2e_wait_gone "$setup" 5
+e2e_wait_gone "$setup"
 e2e_expect_geometry "window after OK (left top width height)" "$MAIN" "$(e2e_client_at 100 100) 225 193"
 e2e_expect_eq "SIZE" "TRUE" "$(e2e_ini_value SIZE)"
 e2e_expect_eq "POS" "100 100" "$(e2e_ini_value POS)"
@@ -51,7 +51,7 @@ cp "$E2E_INI" "$E2E_TMP/after-setup.ini"
 
 e2e_step "setup dialog with LASTYEAR=2040: an exam in 2027 is taken and the line kept"
 e2e_end_session
-e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs after the end of the session"
+e2e_wait_exit "$E2E_PID" || e2e_fail "the program still runs after the end of the session"
 echo LASTYEAR=2040 | e2e_platform_lines >>"$E2E_INI"
 start_main
 open_setup
@@ -60,7 +60,7 @@ open_setup
 e2e_key "$setup" Tab
 e2e_type "$setup" 2027
 e2e_key "$setup" Return
-e2e_wait_gone "$setup" 5
+e2e_wait_gone "$setup"
 # Saved a moment after the dialog has gone (under Wine, long enough to see).
 e2e_expect_soon "EXAM" "2027 10 17" e2e_ini_value EXAM
 e2e_expect_eq "LASTYEAR" "2040" "$(e2e_ini_value LASTYEAR)"
@@ -69,28 +69,29 @@ cp "$E2E_INI" "$E2E_TMP/after-setup.ini"
 
 e2e_step "day-count dialog: opened and closed, nothing saved"
 menu Down Down Return
-e2e_find_titled "日数計算ダイアログ" 10
+e2e_find_titled "日数計算ダイアログ"
 e2e_key "$WID" Escape
-e2e_wait_gone "$WID" 5
+e2e_wait_gone "$WID"
 cmp -s "$E2E_TMP/after-setup.ini" "$E2E_INI" || e2e_fail "the day-count dialog changed the settings file"
 e2e_ok "settings file unchanged"
 
 e2e_step "menu 終了 (the last item) ends the program with Quit"
 menu Up Return
-e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs after 終了"
+e2e_wait_exit "$E2E_PID" || e2e_fail "the program still runs after 終了"
 e2e_expect_eq "CALLBY" "Quit" "$(e2e_ini_value CALLBY)"
 e2e_expect_eq "SIZE" "TRUE" "$(e2e_ini_value SIZE)"
 
 e2e_step "midnight behind an open setup dialog, then the end of the session"
 short_file
-# A few seconds to open the dialog before midnight, even on a loaded machine.
-E2E_NOW="@1999-06-01 23:59:50"
+e2e_set_clock "1999-06-01 12:00:00"
 start_main
 open_setup
-e2e_wait_title "$MAIN" "ヨルカ (6/2)" 15
+# Midnight three seconds after the dialog is open, however long that took.
+e2e_set_clock "1999-06-01 23:59:57"
+e2e_wait_title "$MAIN" "ヨルカ (6/2)"
 e2e_ok "main window's caption turned to 6/2 while the dialog was open"
 xwininfo -id "$setup" | grep -q IsViewable || e2e_fail "the setup dialog closed by itself"
 e2e_end_session
-e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs 10 s after the end of the session with a dialog open"
+e2e_wait_exit "$E2E_PID" || e2e_fail "the program still runs $E2E_PATIENCE s after the end of the session with a dialog open"
 e2e_expect_eq "CALLBY" "EndSession" "$(e2e_ini_value CALLBY)"
 e2e_expect_eq "SIZE (the dialog's values were not taken)" "FALSE" "$(e2e_ini_value SIZE)"

@@ -24,26 +24,18 @@ EOF
   e2e_start "$E2E_APP"
   e2e_window
   local main=$WID
-  e2e_wait_title "$main" "ヨルカ (6/1)" 10
+  e2e_wait_title "$main" "ヨルカ (6/1)"
   e2e_expect_pixels "$main" "2 2 $FACE" "100 32 255,255,255" "100 118 224,224,224"
   import -window "$main" "$out/$1-main.png"
-  xdotool mousemove --window "$main" 20 20 click 3
-  # The menu takes the keys once it is up: a second window of the program.
-  local start
-  start=$(e2e_ms)
-  until [ "$(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null | wc -l)" -ge 2 ]; do
-    [ $(( $(e2e_ms) - start )) -lt 5000 ] || e2e_fail "no context menu 5 s after a right click"
-    sleep 0.05
-  done
-  xdotool key Down Return
-  e2e_find_titled "初期設定" 10
+  e2e_context_menu "$main" Down Return
+  e2e_find_titled "初期設定"
   e2e_expect_pixels "$WID" "2 2 $FACE"
   import -window "$WID" "$out/$1-setup.png"
   e2e_key "$WID" Escape
   e2e_wait_gone "$WID" 5
   # F1 without a help file beside the program: the failure message.
   e2e_key "$main" F1
-  e2e_find_titled yoruka 10
+  e2e_find_titled yoruka
   e2e_expect_pixels "$WID" "2 2 $FACE"
   import -window "$WID" "$out/$1-message.png"
   e2e_key "$WID" Return

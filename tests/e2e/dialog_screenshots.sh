@@ -26,7 +26,7 @@ EOF_INI
 e2e_start "$E2E_APP"
 e2e_window
 MAIN=$WID
-e2e_wait_title "$MAIN" "ヨルカ (6/1)" 10
+e2e_wait_title "$MAIN" "ヨルカ (6/1)"
 sleep 0.5
 
 # dialog_window TITLE: the program's visible window with that caption.
@@ -76,4 +76,4 @@ shoot_dialog 0 "初期設定" setup
 shoot_dialog 1 "日数計算ダイアログ" daycount
 shoot_dialog 2 "ヨルカ(Ver.1.5)について ..." about
 e2e_key "$MAIN" Escape
-e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs after Escape"
+e2e_wait_exit "$E2E_PID" || e2e_fail "the program still runs after Escape"

@@ -25,14 +25,14 @@ first_start() {
   e2e_step "$screen screen, no settings file, today 1999-06-01"
   e2e_start "$E2E_APP"
   e2e_window
-  e2e_wait_title "$WID" "ヨルカ (6/1)" 10
+  e2e_wait_title "$WID" "ヨルカ (6/1)"
   e2e_ok "caption: ヨルカ (6/1)"
   e2e_expect_eq "window (left top width height)" "$(e2e_client_at "$x" "$y") 225 63" "$(e2e_geometry "$WID")"
   [ -e "$E2E_INI" ] && e2e_fail "a settings file was written before anything asked for a save"
 
   e2e_step "$key closes the window and saves the defaults with Quit"
   e2e_key "$WID" "$key"
-  e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs 10 s after $key"
+  e2e_wait_exit "$E2E_PID" || e2e_fail "the program still runs $E2E_PATIENCE s after $key"
   e2e_expect_ini "$E2E_INI" <<EOF
 [YRK]
 TITLE=99年度秋期情報処理技術者試験まで

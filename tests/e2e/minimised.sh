@@ -10,7 +10,7 @@ xsession_start wm
 minimise() {
   xdotool windowminimize "$WID"
   # The caption is set once the window knows it is minimised, after any save.
-  e2e_wait_title "$WID" "あと 138日" 5
+  e2e_wait_title "$WID" "あと 138日"
   e2e_ok "minimised, title: あと 138日"
 }
 
@@ -22,7 +22,7 @@ stands_at() {
   if [ "$E2E_OS" = windows ]; then
     e2e_expect_geometry "window" "$WID" "$(e2e_client_at "$1" "$2") 225 63"
   else
-    e2e_wait_frame_at "$WID" "$1" "$2" 5
+    e2e_wait_frame_at "$WID" "$1" "$2"
     e2e_ok "frame at $1 $2"
   fi
 }
@@ -54,7 +54,7 @@ EOF
 e2e_step "no settings file: the frame stands at the default position"
 e2e_start "$E2E_APP"
 e2e_window
-e2e_wait_title "$WID" "ヨルカ (6/1)" 10
+e2e_wait_title "$WID" "ヨルカ (6/1)"
 # Without the frame known beforehand, the default is centred for the
 # template's 228 x 254 pixels: the frame's top-left corner goes there.
 stands_at ${DEFAULT_POS[$E2E_OS]}
@@ -66,7 +66,7 @@ e2e_ok "no settings file"
 
 e2e_step "restoring brings back the date caption"
 wmctrl -i -a "$WID"
-e2e_wait_title "$WID" "ヨルカ (6/1)" 5
+e2e_wait_title "$WID" "ヨルカ (6/1)"
 e2e_ok "restored, caption: ヨルカ (6/1)"
 
 e2e_step "moved, then minimised: saved with SysCommand and the new position"
@@ -78,26 +78,26 @@ cp "$E2E_INI" "$E2E_TMP/after-minimise.ini"
 
 e2e_step "the end of the session while minimised: the program ends and saves nothing"
 e2e_end_session
-e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs 10 s after the end of the session"
+e2e_wait_exit "$E2E_PID" || e2e_fail "the program still runs $E2E_PATIENCE s after the end of the session"
 cmp -s "$E2E_TMP/after-minimise.ini" "$E2E_INI" || e2e_fail "the settings file changed"
 e2e_ok "settings file unchanged"
 
 e2e_step "the stored position is used; closing while minimised saves nothing"
 e2e_start "$E2E_APP"
 e2e_window
-e2e_wait_title "$WID" "ヨルカ (6/1)" 10
+e2e_wait_title "$WID" "ヨルカ (6/1)"
 stands_at $MOVED
 minimise
 wmctrl -i -c "$WID"
-e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs 10 s after the close request"
+e2e_wait_exit "$E2E_PID" || e2e_fail "the program still runs $E2E_PATIENCE s after the close request"
 cmp -s "$E2E_TMP/after-minimise.ini" "$E2E_INI" || e2e_fail "the settings file changed"
 e2e_ok "settings file unchanged"
 
 e2e_step "the close box of the shown window saves Quit"
 e2e_start "$E2E_APP"
 e2e_window
-e2e_wait_title "$WID" "ヨルカ (6/1)" 10
+e2e_wait_title "$WID" "ヨルカ (6/1)"
 stands_at $MOVED
 wmctrl -i -c "$WID"
-e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs 10 s after the close request"
+e2e_wait_exit "$E2E_PID" || e2e_fail "the program still runs $E2E_PATIENCE s after the close request"
 defaults_at "$MOVED" Quit | e2e_expect_ini "$E2E_INI"

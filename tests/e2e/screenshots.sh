@@ -26,10 +26,10 @@ SHOWNEXTEXAM=TRUE
 EOF
   e2e_start "$E2E_APP"
   e2e_window
-  e2e_wait_title "$WID" "ヨルカ (6/1)" 10
+  e2e_wait_title "$WID" "ヨルカ (6/1)"
   sleep 0.5   # let the first paint reach the screen
   import -window "$WID" "$out/main-$name$suffix.png"
   echo "$out/main-$name$suffix.png"
   e2e_key "$WID" Escape
-  e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs after Escape"
+  e2e_wait_exit "$E2E_PID" || e2e_fail "the program still runs after Escape"
 done

@@ -17,10 +17,10 @@ CALLBY=Dialog
 EOF
   e2e_start "$E2E_APP"
   e2e_window
-  e2e_wait_title "$WID" "ヨルカ (6/1)" 10
+  e2e_wait_title "$WID" "ヨルカ (6/1)"
   e2e_expect_eq "window (left top width height)" "$(e2e_client_at 120 80) 225 193" "$(e2e_geometry "$WID")"
   e2e_end_session "$way"
-  e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs 10 s after $way"
+  e2e_wait_exit "$E2E_PID" || e2e_fail "the program still runs $E2E_PATIENCE s after $way"
   e2e_expect_ini "$E2E_INI" <<EOF
 [YRK]
 TITLE=情報処理技術者試験まで

@@ -21,7 +21,7 @@ refused() {
   start=$(e2e_ms)
   e2e_start "$@"
   # A copy that runs would never end; the limit only allows for a loaded machine.
-  e2e_wait_exit "$E2E_PID" 5 || e2e_fail "$what: still running after 5 s"
+  e2e_wait_exit "$E2E_PID" || e2e_fail "$what: still running after $E2E_PATIENCE s"
   e2e_ok "$what: ended after $(( $(e2e_ms) - start )) ms"
   e2e_watch_stop
   e2e_expect_eq "$what: windows shown" 0 "$E2E_MAPPED"
@@ -51,7 +51,7 @@ first_pid=$E2E_PID
 first_log=$E2E_LOG
 e2e_window
 first_wid=$WID
-e2e_wait_title "$first_wid" "ヨルカ (6/1)" 10
+e2e_wait_title "$first_wid" "ヨルカ (6/1)"
 e2e_watch_stop
 [ "$E2E_MAPPED" -ge 1 ] || e2e_fail "the watcher saw no window when the first copy showed one"
 e2e_ok "first copy shown"
@@ -70,16 +70,16 @@ mkdir "$E2E_TMP/other"
 cp "$E2E_APP" "$E2E_TMP/other/yoruka-b$E2E_EXE"
 e2e_start "$E2E_TMP/other/yoruka-b$E2E_EXE"
 e2e_window
-e2e_wait_title "$WID" "ヨルカ (6/1)" 10
+e2e_wait_title "$WID" "ヨルカ (6/1)"
 e2e_key "$WID" Escape
-e2e_wait_exit "$E2E_PID" 10 || e2e_fail "yoruka-b still runs after Escape"
+e2e_wait_exit "$E2E_PID" || e2e_fail "yoruka-b still runs after Escape"
 e2e_expect_eq "yoruka-b's own settings file, CALLBY" "Quit" \
   "$(e2e_ini_value CALLBY "$E2E_TMP/other/yrk.ini")"
 
 e2e_step "the first copy closes and saves; then a new copy may start"
 E2E_LOG=$first_log
 e2e_key "$first_wid" Escape
-e2e_wait_exit "$first_pid" 10 || e2e_fail "the first copy still runs after Escape"
+e2e_wait_exit "$first_pid" || e2e_fail "the first copy still runs after Escape"
 e2e_expect_eq "CALLBY" "Quit" "$(e2e_ini_value CALLBY)"
 e2e_expect_eq "TITLE" "一つだけ" "$(e2e_ini_value TITLE)"
 
@@ -92,7 +92,7 @@ fi
 e2e_step "blank arguments count as none: the program runs"
 e2e_start "$E2E_APP" "" " " "	"
 e2e_window
-e2e_wait_title "$WID" "ヨルカ (6/1)" 10
+e2e_wait_title "$WID" "ヨルカ (6/1)"
 e2e_key "$WID" Escape
-e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs after Escape"
+e2e_wait_exit "$E2E_PID" || e2e_fail "the program still runs after Escape"
 e2e_expect_eq "CALLBY" "Quit" "$(e2e_ini_value CALLBY)"

@@ -46,17 +46,17 @@ run_and_close() {
 check_and_close() {
   local key=$1 geometry=$2
   e2e_window
-  e2e_wait_title "$WID" "ヨルカ (6/1)" 10
+  e2e_wait_title "$WID" "ヨルカ (6/1)"
   e2e_expect_eq "window (left top width height)" "$geometry" "$(e2e_geometry "$WID")"
   e2e_key "$WID" "$key"
-  e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs 10 s after $key"
+  e2e_wait_exit "$E2E_PID" || e2e_fail "the program still runs $E2E_PATIENCE s after $key"
 }
 
 e2e_step "SIZE=TRUE and POS at the bottom-right limit: the tall window stands there"
 settings TRUE TRUE "$X_LIMIT 806" | e2e_write_ini "$E2E_INI"
 e2e_start "$E2E_APP"
 e2e_window
-e2e_wait_title "$WID" "ヨルカ (6/1)" 10
+e2e_wait_title "$WID" "ヨルカ (6/1)"
 e2e_expect_eq "window (left top width height)" "$(e2e_client_at "$X_LIMIT" 806) 225 193" "$(e2e_geometry "$WID")"
 
 e2e_step "the drawn areas reach the screen"
@@ -72,7 +72,7 @@ grep -q '(255,0,0)' <<<"$colours" || e2e_fail "no red days-left text on the scre
 grep -q '(0,0,128)' <<<"$colours" || e2e_fail "no navy text on the screen"
 e2e_ok "red days-left text and navy labels drawn"
 e2e_key "$WID" Return
-e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs 10 s after Return"
+e2e_wait_exit "$E2E_PID" || e2e_fail "the program still runs $E2E_PATIENCE s after Return"
 settings TRUE TRUE "$X_LIMIT 806" | sed 's/^CALLBY=.*/CALLBY=Quit/' | e2e_expect_ini "$E2E_INI"
 
 e2e_step "tall window one pixel lower than the limit: the default position instead"

@@ -19,9 +19,9 @@ POS=120 80
 CALLBY=Dialog
 EOF
   e2e_start "$E2E_APP"
-  e2e_wayland_window "ヨルカ (6/1)" 20
+  e2e_wayland_window "ヨルカ (6/1)"
   kill -TERM "$E2E_PID"
-  e2e_wait_exit "$E2E_PID" 10 || e2e_fail "the program still runs 10 s after SIGTERM"
+  e2e_wait_exit "$E2E_PID" || e2e_fail "the program still runs $E2E_PATIENCE s after SIGTERM"
   e2e_expect_ini "$E2E_INI" <<EOF
 [YRK]
 TITLE=情報処理技術者試験まで

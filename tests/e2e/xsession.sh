@@ -4,6 +4,11 @@
 
 XSESSION_XVFB_PID=""
 XSESSION_WM_PID=""
+# Seconds to wait for the server, the window manager or a window, each of
+# which comes within a second on a quiet machine: far more, so that a
+# loaded one (a start of the sanitized program was seen to take over ten
+# seconds on 2 cores at a load of 8) is never taken for a broken one.
+XSESSION_PATIENCE=${XSESSION_PATIENCE:-60}
 
 # xsession_start [wm] [WIDTHxHEIGHT]: starts Xvfb on a free display number
 # and exports DISPLAY; with "wm", also a small window manager.
@@ -15,7 +20,7 @@ xsession_start() {
   # connecting during that moment is turned away.
   Xvfb -displayfd 1 -screen 0 "${size}x24" -nolisten tcp -noreset >"$numfile" 2>/dev/null &
   XSESSION_XVFB_PID=$!
-  for i in $(seq 200); do
+  for (( i = 0; i < XSESSION_PATIENCE * 20; i++ )); do
     n=$(head -n 1 "$numfile" 2>/dev/null)
     [ -n "$n" ] && break
     sleep 0.05
@@ -26,10 +31,11 @@ xsession_start() {
   if [ "$wm" = wm ]; then
     openbox --sm-disable >/dev/null 2>&1 &
     XSESSION_WM_PID=$!
-    for i in $(seq 100); do
+    for (( i = 0; i < XSESSION_PATIENCE * 20; i++ )); do
       wmctrl -m >/dev/null 2>&1 && break
       sleep 0.05
     done
+    wmctrl -m >/dev/null 2>&1 || { echo "the window manager did not start" >&2; return 1; }
   fi
 }
 
@@ -42,9 +48,10 @@ xsession_stop() {
 }
 
 # xsession_wait_window PID [seconds]: prints the id of the process's visible
-# top-level window once it is mapped; fails after the time-out.
+# top-level window once it is mapped; fails after the time-out
+# (XSESSION_PATIENCE unless given).
 xsession_wait_window() {
-  local pid=$1 limit=${2:-15} i wid
+  local pid=$1 limit=${2:-$XSESSION_PATIENCE} i wid
   for i in $(seq $((limit * 20))); do
     wid=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
     if [ -n "$wid" ]; then

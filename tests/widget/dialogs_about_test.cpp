@@ -75,7 +75,7 @@ TEST_F(AboutBox, RightClickLeavesItOpen)
     bool open = false;
     const int result = RunWith<CAboutDlg>(about, [&](CAboutDlg& self) {
         QTest::mouseClick(Window(self), Qt::RightButton, {}, QPoint(100, 22));
-        QTest::qWait(50);
+        QTest::qWait(50);   // events posted by the click run: a close would be one
         open = self.IsWindowVisible();
         self.EndDialog(7);
     });
@@ -101,7 +101,7 @@ protected:
             main.GetWindowRect(&mainRect);
             if (minimise) {
                 main.ShowWindow(fw::SW_MINIMIZE);
-                EXPECT_TRUE(QTest::qWaitFor([&] { return main.IsIconic(); }, 1000));
+                EXPECT_TRUE(QTest::qWaitFor([&] { return main.IsIconic(); }, patience::kWaitMs));
             }
             RunWith<CAboutDlg>(about, [&](CAboutDlg& self) {
                 self.GetWindowRect(&box);

@@ -25,6 +25,7 @@
 #include "gui/Menu.h"
 #include "gui/MessageBox.h"
 #include "gui/QtHandles_p.h"
+#include "patience.h"
 #include "res/Resources.h"
 #include "tests/support/TempDir.h"
 
@@ -93,17 +94,17 @@ public:
 };
 
 // Runs `steps` once the dialog's modal loop runs; the dialog ends itself
-// after a few seconds so that a broken test fails instead of hanging.
+// after patience::kGiveUpMs so that a broken test fails instead of hanging.
 template <typename Dialog>
 int RunWith(Dialog& dialog, std::function<void(Dialog&)> steps)
 {
     QObject guard;
     QTimer::singleShot(0, &guard, [&] {
-        if (!QTest::qWaitFor([&] { return fw::WidgetOf(dialog) && dialog.IsWindowVisible(); }, 2000))
+        if (!QTest::qWaitFor([&] { return fw::WidgetOf(dialog) && dialog.IsWindowVisible(); }, patience::kWaitMs))
             ADD_FAILURE() << "the dialog never showed";
         steps(dialog);
     });
-    QTimer::singleShot(8000, &guard, [&] { dialog.EndDialog(kGaveUp); });
+    QTimer::singleShot(patience::kGiveUpMs, &guard, [&] { dialog.EndDialog(kGaveUp); });
     return dialog.DoModal();
 }
 
@@ -157,13 +158,13 @@ void WhenOpen(QObject* context, bool& opened, std::function<void(Dialog&)> steps
 {
     opened = false;
     QTimer::singleShot(0, context, [&opened, steps] {
-        (void)QTest::qWaitFor([] { return OpenDialog<Dialog>() != nullptr; }, 2000);
+        (void)QTest::qWaitFor([] { return OpenDialog<Dialog>() != nullptr; }, patience::kWaitMs);
         if (Dialog* dialog = OpenDialog<Dialog>()) {
             opened = true;
             steps(*dialog);
         }
     });
-    QTimer::singleShot(8000, context, [] {
+    QTimer::singleShot(patience::kGiveUpMs, context, [] {
         if (Dialog* dialog = OpenDialog<Dialog>())
             dialog->EndDialog(kGaveUp);
     });

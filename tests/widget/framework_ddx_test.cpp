@@ -47,7 +47,7 @@ protected:
     {
         dialog.whileRunning = [&steps](ProbeDialog& self) {
             // Focus changes reach the controls only in the active window.
-            EXPECT_TRUE(QTest::qWaitForWindowActive(self.Widget()));
+            EXPECT_TRUE(QTest::qWaitForWindowActive(self.Widget(), patience::kWaitMs));
             steps(static_cast<FieldsDialog&>(self));
             self.EndDialog(5);
         };
@@ -456,7 +456,7 @@ TEST_P(FrameworkDdxEnter, EnterIsOkUnlessAPushButtonHasTheFocus)
     const EnterCase& c = GetParam();
     FieldsDialog dialog;
     dialog.whileRunning = [&c](ProbeDialog& self) {
-        EXPECT_TRUE(QTest::qWaitForWindowActive(self.Widget()));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(self.Widget(), patience::kWaitMs));
         self.SetDlgItemText(probe::kYear, c.yearText);
         self.GetDlgItem(c.focusId)->SetFocus();
         self.log.clear();

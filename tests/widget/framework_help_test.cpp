@@ -110,7 +110,7 @@ protected:
     {
         FieldsDialog dialog;
         dialog.whileRunning = [modifiers](ProbeDialog& self) {
-            EXPECT_TRUE(QTest::qWaitForWindowActive(self.Widget()));
+            EXPECT_TRUE(QTest::qWaitForWindowActive(self.Widget(), patience::kWaitMs));
             QTest::keyClick(self.Window(), Qt::Key_F1, modifiers);
             self.EndDialog(5);
         };
@@ -170,12 +170,13 @@ TEST_F(FrameworkHelp, MainWindowPassesF1ToTheDialogInFront)
     ProbeDialog main(probe::kMainLikeDialog);
     app.m_pMainWnd = &main;
     main.whileRunning = [](ProbeDialog& self) {
-        EXPECT_TRUE(QTest::qWaitForWindowActive(self.Widget()));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(self.Widget(), patience::kWaitMs));
         QTest::keyClick(self.Window(), Qt::Key_F1);
         FieldsDialog nested;
         nested.whileRunning = [](ProbeDialog& inner) {
             inner.Widget()->activateWindow();
-            EXPECT_TRUE(QTest::qWaitFor([&inner] { return QApplication::activeWindow() == inner.Widget(); }));
+            EXPECT_TRUE(QTest::qWaitFor([&inner] { return QApplication::activeWindow() == inner.Widget(); },
+                                        patience::kWaitMs));
             QTest::keyClick(inner.Window(), Qt::Key_F1);
             inner.EndDialog(5);
         };

@@ -1,6 +1,6 @@
 // A dialog for the framework's widget tests: it records the messages it
 // gets, runs a test's steps once its modal loop is running, and ends itself
-// after a few seconds so that a broken test fails instead of hanging.
+// after patience::kGiveUpMs so that a broken test fails instead of hanging.
 #pragma once
 
 #include <QTimer>
@@ -18,6 +18,7 @@
 #include "gui/DataExchange.h"
 #include "gui/Dialog.h"
 #include "gui/QtHandles_p.h"
+#include "patience.h"
 
 namespace probe {
 
@@ -75,7 +76,7 @@ public:
     bool OnInitDialog() override
     {
         const bool focusFirst = CDialog::OnInitDialog();
-        Later(5000, [](ProbeDialog& self) {
+        Later(patience::kGiveUpMs, [](ProbeDialog& self) {
             self.log.push_back("gave up");
             self.EndDialog(kGaveUp);
         });

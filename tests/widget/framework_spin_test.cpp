@@ -27,7 +27,7 @@ protected:
     static void Run(FieldsDialog& dialog, const std::function<void(FieldsDialog&)>& steps)
     {
         dialog.whileRunning = [&steps](ProbeDialog& self) {
-            EXPECT_TRUE(QTest::qWaitForWindowActive(self.Widget()));
+            EXPECT_TRUE(QTest::qWaitForWindowActive(self.Widget(), patience::kWaitMs));
             steps(static_cast<FieldsDialog&>(self));
             self.EndDialog(5);
         };

@@ -237,7 +237,9 @@ TEST_F(FrameworkWindow, FrameStaticKeepsItsPictureWithoutRepaintingTheDialog)
 {
     WithMainLikeWindow([](ProbeDialog& self) {
         fw::CWnd* frame = self.GetDlgItem(probe::kFrame);
-        QTest::qWait(20);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(self.Widget(), patience::kWaitMs));
+        ASSERT_TRUE(QTest::qWaitFor([&self] { return self.paints > 0; }, patience::kWaitMs));
+        QTest::qWait(20);   // and whatever the first paint posted
         const int paintsBefore = self.paints;
         fw::CDC* dc = frame->GetDC();
         fw::CBrush grey(fw::RGB(224, 224, 224));
@@ -249,7 +251,7 @@ TEST_F(FrameworkWindow, FrameStaticKeepsItsPictureWithoutRepaintingTheDialog)
         fw::CBrush pink(fw::RGB(255, 128, 160));
         dc->FillRect({5, 24, 49, 14}, &pink);
         frame->ReleaseDC(dc);
-        QTest::qWait(20);
+        QTest::qWait(20);   // a repaint asked for by the drawing would be posted, and run here
         EXPECT_EQ(self.paints, paintsBefore);
 
         for (int round = 0; round < 2; ++round) {

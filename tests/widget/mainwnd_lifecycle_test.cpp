@@ -47,7 +47,7 @@ TEST(MainWindowSystemMenu, FiveItemsAndMinimiseGreyedWhileMinimised)
         self.Wnd().OnSysCommand(fw::SC_RESTORE, 0);
         EXPECT_FALSE(self.IsMinimised());
         EXPECT_FALSE(menu->GetMenuState(1, fw::MF_BYPOSITION) & fw::MF_GRAYED);
-        EXPECT_TRUE(QTest::qWaitFor([&self] { return Utf8(self.GetWindowText()) == "ヨルカ (6/1)"; }, 2000));
+        EXPECT_TRUE(QTest::qWaitFor([&self] { return Utf8(self.GetWindowText()) == "ヨルカ (6/1)"; }, patience::kWaitMs));
 
         const fw::CRect before = self.WindowRect();
         self.Wnd().OnSysCommand(fw::SC_MAXIMIZE, 0);
@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Waits for the caption, with the window's own 500 ms timer doing the work.
 bool CaptionBecomes(TestMainDlg& self, const std::string& caption)
 {
-    return QTest::qWaitFor([&] { return Utf8(self.GetWindowText()) == caption; }, 2000);
+    return QTest::qWaitFor([&] { return Utf8(self.GetWindowText()) == caption; }, patience::kWaitMs);
 }
 
 TEST(MainWindowDayChange, MidnightRepaintsAndOtherTicksDoNot)
@@ -182,11 +182,14 @@ TEST(MainWindowDayChange, MidnightRepaintsAndOtherTicksDoNot)
     TestMainDlg window;
     window.whileRunning = [&world](TestMainDlg& self) {
         const QImage daysLeftBefore = self.Grab(res::IDC_DAYS_LEFT);
-        Pump(50);
+        // The paints of the opening are over before the timer's second tick.
+        EXPECT_TRUE(NextTick(self) && NextTick(self));
         const int paints = self.paints;
         for (int tick = 0; tick < 3; ++tick)
             self.Wnd().OnTimer(1);
-        Pump(600);   // one tick of the window's own timer too
+        // Two ticks of the window's own timer too: a paint that the first
+        // asked for would come before the second.
+        EXPECT_TRUE(NextTick(self) && NextTick(self));
         EXPECT_EQ(self.paints, paints);
         EXPECT_EQ(Utf8(self.GetWindowText()), "ヨルカ (6/1)");
 
@@ -210,7 +213,7 @@ TEST(MainWindowDayChange, MinimisedCaptionFollowsTheDaysLeft)
 
         world.SetNow(Utc(1999, 6, 2));
         EXPECT_TRUE(CaptionBecomes(self, "あと 137日"));
-        Pump(100);   // nothing puts the date back while minimised
+        EXPECT_TRUE(NextTick(self) && NextTick(self));   // nothing puts the date back while minimised
         EXPECT_EQ(Utf8(self.GetWindowText()), "あと 137日");
         EXPECT_EQ(self.Figures().daysLeft, 137);
 

@@ -12,13 +12,6 @@
 
 namespace mainwnd_test {
 
-namespace {
-
-constexpr int kGiveUpAfterMs = 10000;
-constexpr int kFirstPaintWaitMs = 3000;
-
-}  // namespace
-
 std::time_t Utc(int year, int month, int day, int hour, int minute, int second)
 {
     using namespace std::chrono;
@@ -104,12 +97,12 @@ fw::CRect TestMainDlg::WindowRect() const
 bool TestMainDlg::OnInitDialog()
 {
     const bool focus = CMainDlg::OnInitDialog();
-    QTimer::singleShot(kGiveUpAfterMs, Widget(), [this] {
+    QTimer::singleShot(patience::kGiveUpMs, Widget(), [this] {
         gaveUp = true;
         EndDialog(kGaveUp);
     });
     QTimer::singleShot(0, Widget(), [this] {
-        if (!QTest::qWaitFor([this] { return paints > 0; }, kFirstPaintWaitMs))
+        if (!QTest::qWaitFor([this] { return paints > 0; }, patience::kWaitMs))
             ADD_FAILURE() << "the window never painted";
         if (whileRunning)
             whileRunning(*this);
@@ -121,6 +114,18 @@ void TestMainDlg::OnPaint()
 {
     ++paints;
     CMainDlg::OnPaint();
+}
+
+void TestMainDlg::OnTimer(unsigned id)
+{
+    ++ticks;
+    CMainDlg::OnTimer(id);
+}
+
+bool NextTick(TestMainDlg& window)
+{
+    const int before = window.ticks;
+    return QTest::qWaitFor([&] { return window.ticks > before; }, patience::kWaitMs);
 }
 
 void TestMainDlg::OnSize(unsigned type, int cx, int cy)

@@ -21,6 +21,7 @@
 #include "gui/QtHandles_p.h"
 #include "gui/Wnd.h"
 #include "mainwnd/MainDlg.h"
+#include "patience.h"
 #include "tests/support/TempDir.h"
 
 namespace mainwnd_test {
@@ -60,10 +61,10 @@ private:
 
 inline constexpr int kGaveUp = -99;
 
-// CMainDlg as the program runs it, counting its paints. `whileRunning` runs
-// once the modal loop runs and the first paint has happened; the window
-// ends itself after a few seconds so that a broken test fails instead of
-// hanging.
+// CMainDlg as the program runs it, counting its paints and timer ticks.
+// `whileRunning` runs once the modal loop runs and the first paint has
+// happened; the window ends itself after patience::kGiveUpMs so that a
+// broken test fails instead of hanging.
 class TestMainDlg : public CMainDlg {
 public:
     using Step = std::function<void(TestMainDlg&)>;
@@ -71,6 +72,7 @@ public:
     Step whileRunning;
     std::function<void(TestMainDlg&, unsigned type)> afterSize;
     int paints = 0;
+    int ticks = 0;
     bool gaveUp = false;
 
     QWidget* Widget() const { return fw::WidgetOf(*this); }
@@ -85,8 +87,12 @@ public:
 protected:
     bool OnInitDialog() override;
     void OnPaint() override;
+    void OnTimer(unsigned id) override;
     void OnSize(unsigned type, int cx, int cy) override;
 };
+
+// Lets the window's own timer tick once more; false if it never does.
+bool NextTick(TestMainDlg& window);
 
 // A test case prints as its name (bring it into the cases' namespace).
 template <typename Case>
