@@ -482,6 +482,23 @@ e2e_find_titled() {
   e2e_fail "no window '$title' within $2 s"
 }
 
+# e2e_message_box SECONDS: WID becomes the program's message box, a dialog
+# window captioned with the program's name (its menus are captioned so too).
+e2e_message_box() {
+  local limit_ms=$(( $1 * 1000 )) start w
+  start=$(e2e_ms)
+  for (( ;; )); do
+    for w in $(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null || true); do
+      [ "$(e2e_title "$w")" = yoruka ] || continue
+      xwininfo -id "$w" | grep -q 'Override Redirect State: yes' && continue
+      WID=$w
+      return 0
+    done
+    [ $(( $(e2e_ms) - start )) -lt "$limit_ms" ] || e2e_fail "no message box within $1 s"
+    sleep 0.05
+  done
+}
+
 # e2e_wait_gone WID SECONDS: the window is no longer shown.
 e2e_wait_gone() {
   local wid=$1 limit_ms=$(( $2 * 1000 )) start
