@@ -107,7 +107,7 @@ namespace {
 CDialog* ListeningDialog(const QWidget& control)
 {
     auto* dialog = dynamic_cast<CDialog*>(WndOf(control.window()));
-    if (!dialog || dialog->IsExchanging())
+    if (!dialog || dialog->NotificationsHeld())
         return nullptr;
     // A dialog on its way out hears nothing: hiding its window moves the
     // focus, and a field's handler must not run for a closing dialog.
@@ -281,9 +281,21 @@ void CDialog::EndDialog(int result)
     DialogAccess::EndRun(*this, result);
 }
 
-bool CDialog::IsExchanging() const
+CDialog::NotificationHold::NotificationHold(CDialog& dialog) : m_dialog(dialog), m_holding(dialog.m_state != nullptr)
 {
-    return m_state && m_state->exchangeDepth > 0;
+    if (m_holding)
+        ++m_dialog.m_state->heldNotifications;
+}
+
+CDialog::NotificationHold::~NotificationHold()
+{
+    if (m_holding && m_dialog.m_state)
+        --m_dialog.m_state->heldNotifications;
+}
+
+bool CDialog::NotificationsHeld() const
+{
+    return m_state && m_state->heldNotifications > 0;
 }
 
 bool CDialog::UpdateData(bool saveAndValidate)
@@ -291,11 +303,8 @@ bool CDialog::UpdateData(bool saveAndValidate)
     if (!m_state)
         return false;
     CDataExchange exchange(this, saveAndValidate);
-    ++m_state->exchangeDepth;
-    const bool accepted = RunExchange(exchange);
-    if (m_state)
-        --m_state->exchangeDepth;
-    return accepted;
+    const NotificationHold hold(*this);
+    return RunExchange(exchange);
 }
 
 bool CDialog::RunExchange(CDataExchange& exchange)

@@ -50,13 +50,29 @@ public:
     void EndDialog(int result);
 
     // Runs DoDataExchange; false when a check refused a field. Control
-    // notifications are not delivered while it runs.
+    // notifications are held back while it runs.
     bool UpdateData(bool saveAndValidate = true);
-    bool IsExchanging() const;
     // Controls into members, with the fields' checks: UpdateData(true).
     bool ReadFields() { return UpdateData(true); }
     // Members into controls; never refuses: UpdateData(false).
     void WriteFields() { UpdateData(false); }
+
+    // Holds back the dialog's control notifications while it lives; holds
+    // nest. The field exchange and the dialog's message boxes move the focus
+    // and rewrite fields on their own, and no handler may take that for the
+    // user leaving or editing a field.
+    class NotificationHold {
+    public:
+        explicit NotificationHold(CDialog& dialog);
+        ~NotificationHold();
+        NotificationHold(const NotificationHold&) = delete;
+        NotificationHold& operator=(const NotificationHold&) = delete;
+
+    private:
+        CDialog& m_dialog;
+        bool m_holding;
+    };
+    bool NotificationsHeld() const;
 
     CWnd* GetDlgItem(int id) const override;
     int TemplateId() const { return m_templateId; }

@@ -29,7 +29,7 @@ struct DialogState {
     QEventLoop* loop = nullptr;
     int result = -1;
     bool ended = false;
-    int exchangeDepth = 0;
+    int heldNotifications = 0;   // NotificationHold objects alive
     unsigned defaultCommand = IDOK;
 };
 
@@ -40,10 +40,11 @@ struct DialogAccess {
 };
 
 // A control was clicked: its command goes to its dialog's OnCommand, unless
-// the dialog's field exchange is running.
+// the dialog holds its notifications back.
 void NotifyCommand(QWidget& control);
 // A control's notification `code` goes to its dialog's command table under
-// the control's id, unless the exchange runs or the dialog's run has ended.
+// the control's id, unless the dialog holds its notifications back or its
+// run has ended.
 void NotifyControl(QWidget& control, unsigned code);
 
 }  // namespace fw

@@ -21,7 +21,9 @@ struct MessageBoxCall {
 using MessageBoxHook = std::function<int(const MessageBoxCall&)>;
 void SetMessageBoxHook(MessageBoxHook hook);
 
-// Returns IDOK. Without `owner` the box belongs to the innermost running dialog.
+// Returns IDOK. Without `owner` the box belongs to the innermost running
+// dialog. A dialog that owns the box holds its control notifications back
+// while the box is up (and while the hook runs).
 int AfxMessageBox(const ByteString& text, CWnd* owner = nullptr);
 // The program's string resource `stringId` as the text.
 int AfxMessageBox(unsigned stringId, CWnd* owner = nullptr);

@@ -26,7 +26,7 @@ namespace fw {
 
 struct DialogState {
     const DialogTemplate* dialogTemplate = nullptr;
-    int exchangeDepth = 0;
+    int heldNotifications = 0;   // NotificationHold objects alive
     // The template's font made again for a screen of another scale.
     ::HFONT rescaledFont = nullptr;
 
@@ -206,21 +206,21 @@ INT_PTR DialogAccess::Route(CDialog& dialog, UINT message, WPARAM wParam, LPARAM
 
 // A button or menu command (notification code 0, or 1 from an accelerator)
 // goes to OnCommand; any other notification to the command table alone, and
-// none while the field exchange runs.
+// none while the dialog holds its notifications back.
 INT_PTR DialogAccess::Command(CDialog& dialog, WPARAM wParam, LPARAM lParam)
 {
     const unsigned id = LOWORD(wParam);
     const unsigned code = HIWORD(wParam);
     if (code == BN_CLICKED || (code == 1 && lParam == 0))
         return dialog.OnCommand(id) ? TRUE : FALSE;
-    if (dialog.IsExchanging())
+    if (dialog.NotificationsHeld())
         return TRUE;
     return dialog.DispatchCommand(id, code) ? TRUE : FALSE;
 }
 
 INT_PTR DialogAccess::Notify(CDialog& dialog, const NMHDR& header)
 {
-    if (dialog.IsExchanging())
+    if (dialog.NotificationsHeld())
         return TRUE;
     return dialog.DispatchCommand(static_cast<unsigned>(header.idFrom), header.code) ? TRUE : FALSE;
 }
@@ -328,16 +328,25 @@ bool CDialog::UpdateData(bool saveAndValidate)
     if (!m_state)
         return false;
     CDataExchange exchange(this, saveAndValidate);
-    ++m_state->exchangeDepth;
-    const bool accepted = RunExchange(exchange);
-    if (m_state)
-        --m_state->exchangeDepth;
-    return accepted;
+    const NotificationHold hold(*this);
+    return RunExchange(exchange);
 }
 
-bool CDialog::IsExchanging() const
+CDialog::NotificationHold::NotificationHold(CDialog& dialog) : m_dialog(dialog), m_holding(dialog.m_state != nullptr)
 {
-    return m_state && m_state->exchangeDepth > 0;
+    if (m_holding)
+        ++m_dialog.m_state->heldNotifications;
+}
+
+CDialog::NotificationHold::~NotificationHold()
+{
+    if (m_holding && m_dialog.m_state)
+        --m_dialog.m_state->heldNotifications;
+}
+
+bool CDialog::NotificationsHeld() const
+{
+    return m_state && m_state->heldNotifications > 0;
 }
 
 bool CDialog::RunExchange(CDataExchange& exchange)

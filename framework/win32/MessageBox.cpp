@@ -1,6 +1,8 @@
 // Message boxes as the platform's own: OK and the exclamation icon.
 #include "gui/MessageBox.h"
 
+#include <optional>
+
 #include "core/win32/WideText.h"
 #include "gui/App.h"
 #include "gui/Dialog.h"
@@ -37,6 +39,11 @@ int AfxMessageBox(const ByteString& text, CWnd* owner)
         owner = InnermostModalDialog();
     const CWinApp* app = AfxGetApp();
     const MessageBoxCall call{text, app ? app->m_appTitle : ByteString{}, owner};
+    // The box takes the focus from the dialog's field and gives it back: the
+    // field's handlers must not take that for the user leaving it.
+    std::optional<CDialog::NotificationHold> hold;
+    if (auto* dialog = dynamic_cast<CDialog*>(owner))
+        hold.emplace(*dialog);
     return Hook() ? Hook()(call) : ShowMessageBox(call);
 }
 

@@ -93,23 +93,6 @@ expect_unsaved() {
   e2e_ok "$2: nothing saved ($( [ "$1" = none ] && echo 'still no settings file' || echo 'same file, same bytes'))"
 }
 
-# message_box: WID becomes the program's message box, a dialog window
-# captioned with the program's name (its menus are captioned so too).
-message_box() {
-  local limit_ms=$(( E2E_PATIENCE * 1000 )) start w
-  start=$(e2e_ms)
-  for (( ;; )); do
-    for w in $(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null || true); do
-      [ "$(e2e_title "$w")" = yoruka ] || continue
-      xwininfo -id "$w" | grep -q 'Override Redirect State: yes' && continue
-      WID=$w
-      return 0
-    done
-    [ $(( $(e2e_ms) - start )) -lt "$limit_ms" ] || e2e_fail "no message box within $E2E_PATIENCE s"
-    sleep 0.05
-  done
-}
-
 no_message_box() {
   local w
   for w in $(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null || true); do
@@ -204,7 +187,7 @@ expect_unsaved none "the About box from the system menu"
 
 e2e_step "F1 without a help file: the failure message, closed with Return"
 e2e_key "$MAIN" F1
-message_box
+e2e_message_box
 box=$WID
 e2e_ok "message box captioned 'yoruka'"
 e2e_key "$box" Return
@@ -224,7 +207,7 @@ declare -A DAYCOUNT_AT=([linux]="331 360" [windows]="328 372")
 e2e_expect_eq "day-count dialog (left top width height)" \
   "$(e2e_client_at ${DAYCOUNT_AT[$E2E_OS]}) $DAYCOUNT_W $DAYCOUNT_H" "$(e2e_geometry "$daycount")"
 e2e_key "$daycount" F1
-message_box
+e2e_message_box
 box=$WID
 e2e_key "$box" Return
 e2e_wait_gone "$box"

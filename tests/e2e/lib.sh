@@ -533,6 +533,23 @@ e2e_find_titled() {
   e2e_fail "no window '$title' within $E2E_PATIENCE s"
 }
 
+# e2e_message_box: WID becomes the program's message box, a dialog window
+# captioned with the program's name (its menus are captioned so too).
+e2e_message_box() {
+  local limit_ms=$(( E2E_PATIENCE * 1000 )) start w
+  start=$(e2e_ms)
+  for (( ;; )); do
+    for w in $(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null || true); do
+      [ "$(e2e_title "$w")" = yoruka ] || continue
+      xwininfo -id "$w" | grep -q 'Override Redirect State: yes' && continue
+      WID=$w
+      return 0
+    done
+    [ $(( $(e2e_ms) - start )) -lt "$limit_ms" ] || e2e_fail "no message box within $E2E_PATIENCE s"
+    sleep 0.05
+  done
+}
+
 # e2e_wait_gone WID: the window is no longer shown.
 e2e_wait_gone() {
   local wid=$1 limit_ms=$(( E2E_PATIENCE * 1000 )) start

@@ -277,6 +277,27 @@ TEST_F(SetupDialog, DayConfirmedWithEnterIsCorrectedToo)
     EXPECT_EQ(dialog.m_examDay, 28u);
 }
 
+// Left with Tab, the day is read before Enter: the message box then takes
+// the focus from the next field, and the correction must still stick.
+TEST_F(SetupDialog, DayLeftWithTabIsCorrectedOnce)
+{
+    Hand({2000, 4, 16}, {2001, 4, 15}, {2000, 4, 1});
+    std::vector<std::string> messages;
+    std::string day;
+    const int result = RunWith<CSetupDlg>(dialog, [&](CSetupDlg& self) {
+        TypeAndLeave(self, res::IDC_EXAM_DAY, "31");
+        QTest::keyClick(Window(self), Qt::Key_Return);
+        messages = boxes.Take();
+        day = Text(self, res::IDC_EXAM_DAY);
+        QTest::keyClick(Window(self), Qt::Key_Return);
+    });
+    EXPECT_EQ(messages, std::vector<std::string>{kCorrected});
+    EXPECT_EQ(day, "30");
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(dialog.m_examDay, 30u);
+    EXPECT_TRUE(boxes.texts.empty());
+}
+
 TEST_F(SetupDialog, OkWithARefusedFieldReportsItAndStaysOpen)
 {
     std::vector<std::string> messages;

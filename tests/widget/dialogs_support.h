@@ -69,13 +69,19 @@ inline std::time_t UtcNoon(int year, unsigned month, unsigned day)
     return system_clock::to_time_t(date + hours(12));
 }
 
-// Every message box is answered with OK and its text kept, in UTF-8.
+// Every message box is answered with OK and its text kept, in UTF-8. Like
+// a real box, each takes the focus from the field that has it while it is
+// up and then gives it back.
 class MessageBoxes {
 public:
     MessageBoxes()
     {
         fw::SetMessageBoxHook([this](const fw::MessageBoxCall& call) {
             texts.push_back(Utf8(call.text));
+            if (QWidget* focused = QApplication::focusWidget()) {
+                focused->clearFocus();
+                focused->setFocus(Qt::ActiveWindowFocusReason);
+            }
             return static_cast<int>(fw::IDOK);
         });
     }
