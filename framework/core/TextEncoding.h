@@ -35,6 +35,9 @@ ByteString ToCp932(std::string_view text, Encoding encoding);
 // CP932 becomes U+FFFD.
 std::string FromCp932(std::string_view text, Encoding encoding);
 
+// `code` appended to `out` as UTF-8.
+void AppendUtf8(std::string& out, char32_t code);
+
 // One line of a text: what it says, then its break ("\r\n", a lone "\r" or
 // "\n", or nothing at the very end), both in the text's own encoding.
 struct Line {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "core/Text.h"
+#include "core/TextEncoding.h"
 #include "core/TextScan_p.h"
 
 namespace fw::cp932 {
@@ -28,20 +29,6 @@ std::wstring Utf16Of(std::string_view s, std::size_t length)
         return std::wstring(1, static_cast<wchar_t>(code));
     code -= 0x10000;
     return {static_cast<wchar_t>(0xD800 + (code >> 10)), static_cast<wchar_t>(0xDC00 + (code & 0x3FF))};
-}
-
-void AppendUtf8(std::string& out, char32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 // One CP932 character in code page 932; false when it has no mapping.
@@ -112,7 +99,7 @@ std::string ToUtf8(std::string_view text)
             text.remove_prefix(Cp932BadLength(text));
             continue;
         }
-        AppendUtf8(out, wide);
+        text::AppendUtf8(out, wide);
         text.remove_prefix(IsLeadByte(static_cast<unsigned char>(text[0])) ? 2 : 1);
     }
     return out;
