@@ -4,6 +4,7 @@
 #include "gui/ProgressCtrl.h"
 
 #include "core/win32/WideText.h"
+#include "win32/TextFit_p.h"
 #include "win32/WinApi.h"
 
 namespace fw {
@@ -98,6 +99,7 @@ void CButton::SetCheck(int check)
 void CSpinButtonCtrl::SetRange32(int lower, int upper)
 {
     SendMessageW(GetSafeHwnd(), UDM_SETRANGE32, static_cast<WPARAM>(lower), upper);
+    win32::FitBuddyToRange(GetSafeHwnd());
 }
 
 void CSpinButtonCtrl::GetRange32(int& lower, int& upper) const

@@ -7,12 +7,15 @@
 #include "gui/DialogUnits.h"
 #include "win32/DialogTemplateBuilder.h"
 #include "win32/Dpi_p.h"
+#include "win32/TextFit_p.h"
 
 namespace fw::win32 {
 
 namespace {
 
 constexpr int kBuddyBorderOverlap = 2;
+// The blank column the platform's edit keeps inside its frame, before its text.
+constexpr int kEditTextInset = 1;
 
 // The controls in the order the template created them.
 std::vector<HWND> ChildrenInCreationOrder(HWND dialog)
@@ -47,7 +50,9 @@ void SizeClientArea(HWND dialog, const DialogTemplate& dialogTemplate, DialogBas
 // An up-down control takes its own width off its edit box and stands at
 // the box's right end, over the box's two-pixel border, as the other back
 // end puts it; the platform's own placement leaves the box that border
-// narrower, too narrow for a four-digit year.
+// narrower, too narrow for a four-digit year. Where the border is all it
+// covers, it covers the blank column inside it too: the box's text may then
+// run up to the up-down, a pixel more, which a year needs at 100 %.
 void SitBesideBuddy(HWND upDown, double ratio)
 {
     const auto buddy = reinterpret_cast<HWND>(SendMessageW(upDown, UDM_GETBUDDY, 0, 0));
@@ -58,7 +63,10 @@ void SitBesideBuddy(HWND upDown, double ratio)
     GetWindowRect(buddy, &box);
     GetWindowRect(upDown, &spin);
     MapWindowPoints(nullptr, GetParent(buddy), reinterpret_cast<POINT*>(&box), 2);
-    const int overlap = DeviceEdge(kBuddyBorderOverlap, ratio);
+    RECT inside{};
+    GetClientRect(buddy, &inside);
+    const int frame = (static_cast<int>(box.right - box.left) - inside.right) / 2;
+    const int overlap = std::max(DeviceEdge(kBuddyBorderOverlap, ratio), frame + kEditTextInset);
     const int spinWidth = spin.right - spin.left;
     const int boxWidth = std::max(0, static_cast<int>(box.right - box.left) - spinWidth + overlap);
     SetWindowPos(buddy, nullptr, 0, 0, boxWidth, box.bottom - box.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -89,6 +97,7 @@ void LayOutInNominalUnits(HWND dialog, const DialogTemplate& dialogTemplate, int
         if (dialogTemplate.controls[i].cls == ControlClass::UpDown)
             SitBesideBuddy(children[i], ratio);
     }
+    FitDialogTexts(dialog);
 }
 
 }  // namespace fw::win32

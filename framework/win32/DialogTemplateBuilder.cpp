@@ -79,12 +79,20 @@ void WriteTitle(TemplateWriter& out, const ControlTemplate& control)
     out.Text(text);
 }
 
+// Every edit scrolls sideways, as on the other back end: refusing a key
+// because the text would outgrow the box depends on the font, and a year
+// typed into a box its digits overfill would lose its last digit.
+DWORD ScrollsSideways(const ControlTemplate& control)
+{
+    return control.cls == ControlClass::Edit ? ES_AUTOHSCROLL : 0;
+}
+
 void WriteControl(TemplateWriter& out, const ControlTemplate& control)
 {
     out.AlignToDword();
     out.Dword(0);   // help id
     out.Dword(0);   // extended style
-    out.Dword(control.style | WS_CHILD | WS_VISIBLE);
+    out.Dword(control.style | WS_CHILD | WS_VISIBLE | ScrollsSideways(control));
     out.Short(static_cast<short>(control.x));
     out.Short(static_cast<short>(control.y));
     out.Short(static_cast<short>(control.cx));

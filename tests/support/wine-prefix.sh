@@ -18,6 +18,13 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8
 marker="$WINEPREFIX/.yoruka-ready"
 [ -e "$marker" ] && exit 0
 
+# The font names reach the registry through the locale: without the Japanese
+# one they are stored garbled, and Wine takes no stand-in for any MS font.
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+  echo "wine-prefix.sh: the ja_JP.UTF-8 locale is missing; generate it first (locale-gen)" >&2
+  exit 1
+fi
+
 # The prefix's first start wants a display.
 [ -n "${DISPLAY:-}" ] || exec xvfb-run -a bash "$0" "$@"
 
