@@ -1,5 +1,5 @@
 // The field exchange's fields and checks, on either back end's controls
-// (DataExchangeFields_p.h has what differs).
+// (common/BackEnd_p.h has what differs).
 #include "gui/DataExchange.h"
 
 #include <algorithm>
@@ -9,7 +9,7 @@
 #include "core/FieldNumbers.h"
 #include "core/Resources.h"
 #include "core/StandardIds.h"
-#include "gui/common/DataExchangeFields_p.h"
+#include "gui/common/BackEnd_p.h"
 #include "gui/Dialog.h"
 #include "gui/MessageBox.h"
 

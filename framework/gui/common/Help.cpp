@@ -6,8 +6,8 @@
 #include "core/CommandLine.h"
 #include "gui/App.h"
 #include "gui/Dialog.h"
-#include "gui/common/HelpPlatform_p.h"
 #include "gui/MessageBox.h"
+#include "gui/common/BackEnd_p.h"
 
 namespace fw {
 

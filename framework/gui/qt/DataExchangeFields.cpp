@@ -1,5 +1,5 @@
 // The field exchange's control access on Qt's widgets.
-#include "gui/common/DataExchangeFields_p.h"
+#include "gui/common/BackEnd_p.h"
 #include "gui/qt/QtHandles_p.h"
 
 #include "gui/qt/ControlWidgets_p.h"

@@ -15,7 +15,7 @@
 #include "core/AppIdentity.h"
 #include "gui/App.h"
 #include "gui/Dialog.h"
-#include "gui/common/HelpPlatform_p.h"
+#include "gui/common/BackEnd_p.h"
 #include "gui/qt/ModalRuns_p.h"
 
 namespace fw {

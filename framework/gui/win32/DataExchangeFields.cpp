@@ -1,5 +1,5 @@
 // The field exchange's control access on the platform's controls.
-#include "gui/common/DataExchangeFields_p.h"
+#include "gui/common/BackEnd_p.h"
 
 #include "gui/Controls.h"
 

@@ -7,7 +7,7 @@
 #include "core/win32/WideText.h"
 #include "gui/App.h"
 #include "gui/Dialog.h"
-#include "gui/common/HelpPlatform_p.h"
+#include "gui/common/BackEnd_p.h"
 #include "gui/win32/ModalRuns_p.h"
 #include "gui/win32/SystemFunction_p.h"
 #include "gui/win32/WinApi.h"

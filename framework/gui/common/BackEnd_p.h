@@ -1,0 +1,40 @@
+// What a back end (qt/ or win32/) supplies to the code both share (common/).
+// The shared code reaches a back end only through this header and the
+// public ones, never by including a back end's file.
+//
+// A back end defines, besides the functions below, the members of the
+// public classes that touch its toolkit; the rest are defined once in
+// common/, each class's in common/<class>.cpp.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace fw {
+
+class CDialog;
+class CWnd;
+
+// --- The field exchange (DataExchange.cpp) ---
+
+// The most bytes an edit field takes from the keyboard; other controls
+// are left alone.
+void LimitFieldText(CWnd& field, int limitBytes);
+
+// A button's check state (0, 1 or 2); none for a control that is no button.
+std::optional<int> FieldCheck(CWnd& field);
+void SetFieldCheck(CWnd& field, int check);
+
+// --- Help (Help.cpp) ---
+
+// The dialog whose topic F1 asks for: the one holding the mouse or the
+// focus, else the innermost modal run, else the main window; or none.
+CDialog* DialogToAsk();
+
+// The address of `topic` in the help file at `file` (a path in UTF-8).
+std::string HelpFileUrl(const std::string& file, unsigned long topic);
+
+// Starts the desktop's browser at `url`; false when it could not start.
+bool OpenUrlInBrowser(const std::string& url);
+
+}  // namespace fw
