@@ -15,6 +15,14 @@ namespace fw {
 class CDialog;
 class CWnd;
 
+// --- The application (App.cpp) ---
+
+// The program's name as its command line gives it, before InitInstance:
+// a toolkit that starts later may want it.
+void RememberProgramName(const char* argv0);
+// After ExitInstance: a toolkit the framework started ends.
+void EndToolkit();
+
 // --- The field exchange (DataExchange.cpp) ---
 
 // The most bytes an edit field takes from the keyboard; other controls
@@ -24,6 +32,11 @@ void LimitFieldText(CWnd& field, int limitBytes);
 // A button's check state (0, 1 or 2); none for a control that is no button.
 std::optional<int> FieldCheck(CWnd& field);
 void SetFieldCheck(CWnd& field, int check);
+
+// --- Modal runs (ModalRuns.cpp) ---
+
+// Closes every pop-up menu that is open, before a request ends the runs.
+void CloseOpenMenus();
 
 // --- Help (Help.cpp) ---
 

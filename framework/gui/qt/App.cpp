@@ -7,14 +7,12 @@
 #include <string>
 
 #include "core/AppIdentity.h"
-#include "core/CommandLine.h"
 #include "core/DisplayPlatform.h"
-#include "core/Resources.h"
-#include "core/StandardIds.h"
+#include "gui/common/BackEnd_p.h"
 #include "gui/qt/Accessibility_p.h"
 #include "gui/qt/Fonts_p.h"
 #include "gui/qt/Identity_p.h"
-#include "gui/qt/ModalRuns_p.h"
+#include "gui/qt/SessionEnd_p.h"
 #include "gui/qt/ToolkitLook_p.h"
 #include "gui/qt/ToolkitStart_p.h"
 
@@ -55,27 +53,16 @@ void StartQApplication()
 
 }  // namespace
 
-int CWinApp::ExitInstance()
+void RememberProgramName(const char* argv0)
 {
-    return LastQuitCode();
+    g_programName = argv0[0] ? argv0 : TheAppIdentity().name;
 }
 
-int AfxWinMain(CWinApp& app, int argc, char** argv)
+// A QApplication made by a test is the test's to end.
+void EndToolkit()
 {
-    const char* argv0 = argc > 0 && argv[0] ? argv[0] : "";
-    g_programName = argv0[0] ? argv0 : TheAppIdentity().name;
-    const std::string programFile = ProgramFilePath(argv0);
-    app.m_programPath = CommandLineProgramPath(argv0);
-    app.m_programFile = programFile;
-    app.m_commandTail = CommandTail(argc, argv);
-    app.m_exeName = AppTitle(programFile);
-    const ByteString title = LoadString(IDS_APP_TITLE);
-    app.m_appTitle = title.empty() ? app.m_exeName : title;
-    app.InitInstance();
-    const int status = app.ExitInstance();
     delete g_ownApplication;
     g_ownApplication = nullptr;
-    return status;
 }
 
 void EnsureToolkit()

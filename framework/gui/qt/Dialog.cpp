@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "core/DialogPlacement.h"
+#include "gui/common/ModalRuns_p.h"
 #include "gui/qt/Accessibility_p.h"
 #include "gui/App.h"
 #include "gui/qt/ControlWidgets_p.h"
@@ -19,7 +20,6 @@
 #include "gui/qt/FieldNames.h"
 #include "gui/qt/Fonts_p.h"
 #include "gui/MessageBox.h"
-#include "gui/qt/ModalRuns_p.h"
 #include "gui/qt/Toolkit_p.h"
 
 namespace fw {

@@ -16,7 +16,7 @@
 #include "gui/App.h"
 #include "gui/Dialog.h"
 #include "gui/common/BackEnd_p.h"
-#include "gui/qt/ModalRuns_p.h"
+#include "gui/common/ModalRuns_p.h"
 
 namespace fw {
 

@@ -2,6 +2,7 @@
 #include "gui/Menu.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 
 #include <utility>
@@ -10,6 +11,7 @@
 #include "gui/App.h"
 #include "gui/qt/Toolkit_p.h"
 #include "gui/Wnd.h"
+#include "gui/common/BackEnd_p.h"
 
 namespace fw {
 
@@ -139,6 +141,16 @@ unsigned CMenu::TrackPopupMenu(unsigned flags, int x, int y, CWnd* owner)
     if (chosen != 0 && owner)
         owner->OnCommand(chosen);
     return chosen != 0;
+}
+
+// An open menu runs its own loop above the dialogs' and would hold them
+// open until the user closes it.
+void CloseOpenMenus()
+{
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        if (!popup->close())
+            break;
+    }
 }
 
 void SetPopupMenuHook(PopupMenuHook hook)

@@ -7,7 +7,7 @@
 #include "core/Resources.h"
 #include "gui/App.h"
 #include "gui/Dialog.h"
-#include "gui/qt/ModalRuns_p.h"
+#include "gui/common/ModalRuns_p.h"
 #include "gui/qt/Toolkit_p.h"
 
 namespace fw {

@@ -2,6 +2,8 @@
 // SIGHUP ask the main window (OnQueryEndSession); when it agrees, every
 // modal run ends without OnDestroy and the process ends with them. Signals
 // only write a byte into a pipe; the event loop does the rest.
+#include "gui/qt/SessionEnd_p.h"
+
 #include <QApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -11,13 +13,36 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "gui/qt/ModalRuns_p.h"
+#include "gui/App.h"
+#include "gui/Dialog.h"
+#include "gui/common/ModalRuns_p.h"
+#include "gui/qt/Dispatch_p.h"
+#include "gui/qt/QtHandles_p.h"
 
 namespace fw {
 
 namespace {
 
 int g_signalPipe[2] = {-1, -1};
+
+// Asks the main window (else the outermost dialog) whether the session
+// may end; with no window to ask, it may.
+bool AskMainWindowToEndSession()
+{
+    CWnd* main = AfxGetMainWnd();
+    if (!main || !WidgetOf(main))
+        main = OutermostModalDialog();
+    return !main || dispatch::QueryEndSession(*main);
+}
+
+// Without a window to ask, the process ends at once.
+void HandleSessionEndRequest()
+{
+    if (!OutermostModalDialog())
+        std::exit(0);
+    if (AskMainWindowToEndSession())
+        EndSessionNow();
+}
 
 extern "C" void OnTerminationSignal(int signalNumber)
 {
@@ -69,14 +94,6 @@ void WatchSessionManager()
 }
 
 }  // namespace
-
-void HandleSessionEndRequest()
-{
-    if (!OutermostModalDialog())
-        std::exit(0);
-    if (AskMainWindowToEndSession())
-        EndSessionNow();
-}
 
 void InstallSessionEndHandlers()
 {

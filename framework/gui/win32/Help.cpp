@@ -8,7 +8,7 @@
 #include "gui/App.h"
 #include "gui/Dialog.h"
 #include "gui/common/BackEnd_p.h"
-#include "gui/win32/ModalRuns_p.h"
+#include "gui/common/ModalRuns_p.h"
 #include "gui/win32/SystemFunction_p.h"
 #include "gui/win32/WinApi.h"
 

@@ -6,7 +6,7 @@
 #include "core/win32/WideText.h"
 #include "gui/App.h"
 #include "gui/Dialog.h"
-#include "gui/win32/ModalRuns_p.h"
+#include "gui/common/ModalRuns_p.h"
 #include "gui/win32/WinApi.h"
 
 namespace fw {

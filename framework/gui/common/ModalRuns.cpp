@@ -1,16 +1,13 @@
-// The stack of modal runs and the two requests that end them all.
-#include "gui/qt/ModalRuns_p.h"
-#include "gui/qt/QtHandles_p.h"
-
-#include <QApplication>
-#include <QWidget>
+// The stack of modal runs and the two requests that end them all, the same
+// on both back ends.
+#include "gui/common/ModalRuns_p.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "gui/App.h"
-#include "gui/qt/DialogState_p.h"
-#include "gui/qt/Dispatch_p.h"
+#include "gui/Dialog.h"
+#include "gui/common/BackEnd_p.h"
 
 namespace fw {
 
@@ -23,14 +20,10 @@ int g_lastQuitCode = 0;
 
 void EndEveryRun()
 {
-    // An open menu runs its own loop above the dialogs' and would hold
-    // them open until the user closes it.
-    while (QWidget* popup = QApplication::activePopupWidget()) {
-        if (!popup->close())
-            break;
-    }
-    for (auto run = g_runs.rbegin(); run != g_runs.rend(); ++run)
-        DialogAccess::EndRun(**run, -1);
+    CloseOpenMenus();
+    const std::vector<CDialog*> runs = g_runs;
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run)
+        (*run)->EndDialog(-1);
 }
 
 }  // namespace
@@ -88,14 +81,6 @@ void EndSessionNow()
 {
     g_sessionEnding = true;
     EndEveryRun();
-}
-
-bool AskMainWindowToEndSession()
-{
-    CWnd* main = AfxGetMainWnd();
-    if (!main || !WidgetOf(main))
-        main = OutermostModalDialog();
-    return !main || dispatch::QueryEndSession(*main);
 }
 
 }  // namespace fw
