@@ -10,10 +10,13 @@
 #include <optional>
 #include <string>
 
+#include "gui/Menu.h"
+
 namespace fw {
 
 class CDialog;
 class CWnd;
+struct MessageBoxCall;
 
 // --- The application (App.cpp) ---
 
@@ -32,6 +35,26 @@ void LimitFieldText(CWnd& field, int limitBytes);
 // A button's check state (0, 1 or 2); none for a control that is no button.
 std::optional<int> FieldCheck(CWnd& field);
 void SetFieldCheck(CWnd& field, int check);
+
+// --- Menus (Menu.cpp) ---
+
+// Shows `menu` as a pop-up with its top-left corner at the screen point
+// (x, y), over `owner` (may be null); the command chosen, 0 for none.
+unsigned ShowPopupMenu(const CMenu& menu, int x, int y, CWnd* owner);
+
+// Each edit of a menu model, after the model made it, for a back end that
+// keeps a menu of its own in step with the model (a window's system menu);
+// `item` and `flags` as the edit was asked for. MenuDestroyed: the model
+// is emptied by DestroyMenu or destroyed, and nothing follows it any more.
+void MenuItemAppended(const CMenu& menu, const CMenu::Item& item);
+void MenuItemRemoved(const CMenu& menu, unsigned item, unsigned flags);
+void MenuItemEnabled(const CMenu& menu, unsigned item, unsigned flags);
+void MenuDestroyed(const CMenu& menu);
+
+// --- Message boxes (MessageBox.cpp) ---
+
+// Shows the box until the user closes it; IDOK.
+int ShowMessageBox(const MessageBoxCall& call);
 
 // --- Modal runs (ModalRuns.cpp) ---
 
