@@ -42,17 +42,6 @@ QRect TopLevelRect(const QWidget& window)
 
 }  // namespace
 
-bool CCmdTarget::DispatchCommand(unsigned id, unsigned code)
-{
-    for (const CommandEntry& entry : CommandMap()) {
-        if (entry.id == id && entry.code == code) {
-            entry.invoke(*this, entry.argument);
-            return true;
-        }
-    }
-    return false;
-}
-
 CWnd::CWnd() = default;
 
 CWnd::~CWnd()
@@ -107,18 +96,6 @@ ByteString CWnd::GetWindowText() const
 CWnd* CWnd::GetDlgItem(int /*id*/) const
 {
     return nullptr;
-}
-
-void CWnd::SetDlgItemText(int id, const ByteString& text)
-{
-    if (CWnd* item = GetDlgItem(id))
-        item->SetWindowText(text);
-}
-
-ByteString CWnd::GetDlgItemText(int id) const
-{
-    const CWnd* item = GetDlgItem(id);
-    return item ? item->GetWindowText() : ByteString{};
 }
 
 int CWnd::GetDlgCtrlID() const
@@ -184,11 +161,6 @@ void CWnd::MoveWindow(int x, int y, int cx, int cy, bool repaint)
         widget->setGeometry(x, y, std::max(cx, 0), std::max(cy, 0));
     if (repaint)
         widget->update();
-}
-
-void CWnd::MoveWindow(const CRect& rect, bool repaint)
-{
-    MoveWindow(rect.left, rect.top, rect.Width(), rect.Height(), repaint);
 }
 
 bool CWnd::SetWindowPos(const CWnd* /*insertAfter*/, int x, int y, int cx, int cy, unsigned flags)

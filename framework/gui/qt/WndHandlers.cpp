@@ -1,9 +1,10 @@
-// The default processing of each message, Default(), and the delivery of
-// messages with their record for Default().
+// The base versions of CWnd's handlers whose default processing is the
+// toolkit's (the other handlers are common/WndHandlers.cpp), Default(), and
+// the delivery of messages with their record for Default().
 #include <QWidget>
 #include <QWindow>
 
-#include "gui/App.h"
+#include "gui/Wnd.h"
 #include "gui/qt/Dispatch_p.h"
 #include "gui/qt/Toolkit_p.h"
 #include "gui/qt/WndData_p.h"
@@ -22,27 +23,10 @@ MessageScope::~MessageScope()
         m_data->current = m_saved;
 }
 
-bool CWnd::PreTranslateMessage(const KeyMessage& /*key*/)
-{
-    return false;
-}
-
-bool CWnd::OnCommand(unsigned id)
-{
-    if (DispatchCommand(id))
-        return true;
-    CWinApp* app = AfxGetApp();
-    return app && app->DispatchCommand(id);
-}
-
 void CWnd::OnPaint()
 {
     CPaintDC dc(this);
 }
-
-void CWnd::OnTimer(unsigned /*id*/) {}
-
-void CWnd::OnSize(unsigned /*type*/, int /*cx*/, int /*cy*/) {}
 
 void CWnd::OnSysCommand(unsigned id, long /*lParam*/)
 {
@@ -69,33 +53,12 @@ void CWnd::OnSysCommand(unsigned id, long /*lParam*/)
     }
 }
 
-void CWnd::OnClose()
-{
-    OnCommand(IDCANCEL);
-}
-
-void CWnd::OnDestroy() {}
-
 HBRUSH CWnd::OnCtlColor(CDC* /*dc*/, CWnd* /*control*/, unsigned /*ctlColor*/)
 {
     if (!m_hwnd)
         return {};
     return {true, FromQColor(WidgetOf(*this)->palette().color(QPalette::Window))};
 }
-
-bool CWnd::OnQueryEndSession()
-{
-    return true;
-}
-
-HICON CWnd::OnQueryDragIcon()
-{
-    return nullptr;
-}
-
-void CWnd::OnContextMenu(CWnd* /*wnd*/, CPoint /*point*/) {}
-
-void CWnd::OnLButtonDown(unsigned /*flags*/, CPoint /*point*/) {}
 
 void CWnd::SendCloseRequest()
 {

@@ -92,11 +92,6 @@ HICON CWnd::SetIcon(HICON icon, bool /*bigIcon: one icon serves every size here*
     return std::exchange(m_data->icon, icon);
 }
 
-HICON LoadIconResource(int id)
-{
-    return FindIcon(id);
-}
-
 CRect GetDesktopRect()
 {
     EnsureToolkit();

@@ -60,17 +60,6 @@ WndData& WndAccess::Data(CWnd& wnd)
     return *wnd.m_data;
 }
 
-bool CCmdTarget::DispatchCommand(unsigned id, unsigned code)
-{
-    for (const CommandEntry& entry : CommandMap()) {
-        if (entry.id == id && entry.code == code) {
-            entry.invoke(*this, entry.argument);
-            return true;
-        }
-    }
-    return false;
-}
-
 CWnd::CWnd() : m_data(std::make_unique<WndData>()) {}
 
 CWnd::~CWnd()
@@ -129,18 +118,6 @@ CWnd* CWnd::GetDlgItem(int id) const
     return result;
 }
 
-void CWnd::SetDlgItemText(int id, const ByteString& text)
-{
-    if (CWnd* item = GetDlgItem(id))
-        item->SetWindowText(text);
-}
-
-ByteString CWnd::GetDlgItemText(int id) const
-{
-    const CWnd* item = GetDlgItem(id);
-    return item ? item->GetWindowText() : ByteString{};
-}
-
 int CWnd::GetDlgCtrlID() const
 {
     return m_hwnd ? ::GetDlgCtrlID(m_hwnd) : 0;
@@ -184,11 +161,6 @@ void CWnd::MoveWindow(int x, int y, int cx, int cy, bool repaint)
     const double ratio = win32::DeviceRatioOf(win32::WindowDpi(m_hwnd));
     ::MoveWindow(m_hwnd, DeviceEdge(x, ratio), DeviceEdge(y, ratio), DeviceEdge(cx, ratio), DeviceEdge(cy, ratio),
                  repaint);
-}
-
-void CWnd::MoveWindow(const CRect& rect, bool repaint)
-{
-    MoveWindow(rect.left, rect.top, rect.Width(), rect.Height(), repaint);
 }
 
 // The program sizes its windows for 3-pixel frames and a 19-pixel caption;

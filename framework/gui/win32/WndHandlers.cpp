@@ -1,6 +1,7 @@
-// The base versions of CWnd's handlers: what the program does not handle,
-// the dialog procedure leaves to the platform's own processing.
-#include "gui/App.h"
+// The base versions of CWnd's handlers whose default processing is the
+// platform's: the dialog procedure leaves such a message to it. The other
+// handlers are common/WndHandlers.cpp.
+#include "gui/Wnd.h"
 #include "gui/win32/WndData_p.h"
 #include "gui/win32/WinApi.h"
 
@@ -15,27 +16,10 @@ void PassToPlatform(CWnd& wnd)
 
 }  // namespace
 
-bool CWnd::PreTranslateMessage(const KeyMessage& /*key*/)
-{
-    return false;
-}
-
-bool CWnd::OnCommand(unsigned id)
-{
-    if (DispatchCommand(id))
-        return true;
-    CWinApp* app = AfxGetApp();
-    return app && app->DispatchCommand(id);
-}
-
 void CWnd::OnPaint()
 {
     PassToPlatform(*this);
 }
-
-void CWnd::OnTimer(unsigned /*id*/) {}
-
-void CWnd::OnSize(unsigned /*type*/, int /*cx*/, int /*cy*/) {}
 
 // The platform minimises, restores, moves and sends WM_CLOSE itself.
 void CWnd::OnSysCommand(unsigned /*id*/, long /*lParam*/)
@@ -43,32 +27,11 @@ void CWnd::OnSysCommand(unsigned /*id*/, long /*lParam*/)
     PassToPlatform(*this);
 }
 
-void CWnd::OnClose()
-{
-    OnCommand(IDCANCEL);
-}
-
-void CWnd::OnDestroy() {}
-
 HBRUSH CWnd::OnCtlColor(CDC* /*dc*/, CWnd* /*control*/, unsigned /*ctlColor*/)
 {
     PassToPlatform(*this);
     return {};
 }
-
-bool CWnd::OnQueryEndSession()
-{
-    return true;
-}
-
-HICON CWnd::OnQueryDragIcon()
-{
-    return nullptr;
-}
-
-void CWnd::OnContextMenu(CWnd* /*wnd*/, CPoint /*point*/) {}
-
-void CWnd::OnLButtonDown(unsigned /*flags*/, CPoint /*point*/) {}
 
 long CWnd::Default()
 {

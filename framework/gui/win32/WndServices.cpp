@@ -131,11 +131,6 @@ CMenu* CWnd::GetSystemMenu(bool revert)
     return m_data->systemMenu.get();
 }
 
-HICON LoadIconResource(int id)
-{
-    return FindIcon(id);
-}
-
 // Returns the icon set before, as far as this framework set it.
 HICON CWnd::SetIcon(HICON icon, bool bigIcon)
 {
