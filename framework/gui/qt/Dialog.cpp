@@ -1,13 +1,9 @@
-// CDialog: the window from its template, the modal run and the field exchange.
+// CDialog on Qt: the window from its template, its controls and the modal run.
 #include "gui/Dialog.h"
 
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QWidget>
-
-#include <exception>
-#include <new>
-#include <system_error>
 
 #include "core/DialogPlacement.h"
 #include "gui/common/ModalRuns_p.h"
@@ -19,15 +15,11 @@
 #include "gui/qt/Dispatch_p.h"
 #include "gui/qt/FieldNames.h"
 #include "gui/qt/Fonts_p.h"
-#include "gui/MessageBox.h"
 #include "gui/qt/Toolkit_p.h"
 
 namespace fw {
 
 namespace {
-
-// Thrown by CDataExchange::Fail, caught by UpdateData.
-struct DataExchangeRefused {};
 
 Qt::WindowFlags WindowFlagsFor(std::uint32_t windowStyle)
 {
@@ -73,11 +65,6 @@ QWidget* FirstTabStop(const std::vector<ControlRecord>& controls)
 }
 
 }  // namespace
-
-void CDataExchange::Fail()
-{
-    throw DataExchangeRefused{};
-}
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
 {
@@ -279,53 +266,6 @@ int CDialog::DoModal()
 void CDialog::EndDialog(int result)
 {
     DialogAccess::EndRun(*this, result);
-}
-
-CDialog::NotificationHold::NotificationHold(CDialog& dialog) : m_dialog(dialog), m_holding(dialog.m_state != nullptr)
-{
-    if (m_holding)
-        ++m_dialog.m_state->heldNotifications;
-}
-
-CDialog::NotificationHold::~NotificationHold()
-{
-    if (m_holding && m_dialog.m_state)
-        --m_dialog.m_state->heldNotifications;
-}
-
-bool CDialog::NotificationsHeld() const
-{
-    return m_state && m_state->heldNotifications > 0;
-}
-
-bool CDialog::UpdateData(bool saveAndValidate)
-{
-    if (!m_state)
-        return false;
-    CDataExchange exchange(this, saveAndValidate);
-    const NotificationHold hold(*this);
-    return RunExchange(exchange);
-}
-
-bool CDialog::RunExchange(CDataExchange& exchange)
-{
-    unsigned failure = 0;
-    try {
-        DoDataExchange(&exchange);
-        return true;
-    } catch (const DataExchangeRefused&) {
-        // Still inside the exchange, so that the focus change starts no handler.
-        FocusRefusedField(exchange.LastControlId());
-        return false;
-    } catch (const std::bad_alloc&) {
-        failure = IDS_NO_MEMORY;
-    } catch (const std::system_error&) {
-        failure = IDS_NO_RESOURCE;
-    } catch (const std::exception&) {
-        failure = IDS_INTERNAL_ERROR;
-    }
-    AfxMessageBox(failure, this);
-    return false;
 }
 
 void CDialog::FocusRefusedField(int id)

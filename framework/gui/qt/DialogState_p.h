@@ -29,7 +29,6 @@ struct DialogState {
     QEventLoop* loop = nullptr;
     int result = -1;
     bool ended = false;
-    int heldNotifications = 0;   // NotificationHold objects alive
     unsigned defaultCommand = IDOK;
 };
 

@@ -3,16 +3,12 @@
 #include "gui/Dialog.h"
 
 #include <algorithm>
-#include <exception>
 #include <map>
-#include <new>
-#include <system_error>
 #include <vector>
 
 #include "core/win32/WideText.h"
 #include "gui/App.h"
 #include "gui/common/DeviceScale.h"
-#include "gui/MessageBox.h"
 #include "gui/common/ModalRuns_p.h"
 #include "gui/win32/DialogLayout_p.h"
 #include "gui/win32/Icons_p.h"
@@ -27,7 +23,6 @@ namespace fw {
 
 struct DialogState {
     const DialogTemplate* dialogTemplate = nullptr;
-    int heldNotifications = 0;   // NotificationHold objects alive
     // The template's font made again for a screen of another scale.
     ::HFONT rescaledFont = nullptr;
 
@@ -39,9 +34,6 @@ struct DialogState {
 };
 
 namespace {
-
-// Thrown by CDataExchange::Fail, caught by UpdateData.
-struct DataExchangeRefused {};
 
 CPoint PointOf(LPARAM lParam)
 {
@@ -270,11 +262,6 @@ INT_PTR DialogAccess::Rescale(CDialog& dialog, int dpi, const RECT& suggested)
     return TRUE;
 }
 
-void CDataExchange::Fail()
-{
-    throw DataExchangeRefused{};
-}
-
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
 {
     if (!pDX || !pDX->m_pDlgWnd || control.GetSafeHwnd())
@@ -322,52 +309,6 @@ void CDialog::EndDialog(int result)
 {
     if (GetSafeHwnd())
         ::EndDialog(GetSafeHwnd(), result);
-}
-
-bool CDialog::UpdateData(bool saveAndValidate)
-{
-    if (!m_state)
-        return false;
-    CDataExchange exchange(this, saveAndValidate);
-    const NotificationHold hold(*this);
-    return RunExchange(exchange);
-}
-
-CDialog::NotificationHold::NotificationHold(CDialog& dialog) : m_dialog(dialog), m_holding(dialog.m_state != nullptr)
-{
-    if (m_holding)
-        ++m_dialog.m_state->heldNotifications;
-}
-
-CDialog::NotificationHold::~NotificationHold()
-{
-    if (m_holding && m_dialog.m_state)
-        --m_dialog.m_state->heldNotifications;
-}
-
-bool CDialog::NotificationsHeld() const
-{
-    return m_state && m_state->heldNotifications > 0;
-}
-
-bool CDialog::RunExchange(CDataExchange& exchange)
-{
-    unsigned failure = 0;
-    try {
-        DoDataExchange(&exchange);
-        return true;
-    } catch (const DataExchangeRefused&) {
-        FocusRefusedField(exchange.LastControlId());
-        return false;
-    } catch (const std::bad_alloc&) {
-        failure = IDS_NO_MEMORY;
-    } catch (const std::system_error&) {
-        failure = IDS_NO_RESOURCE;
-    } catch (const std::exception&) {
-        failure = IDS_INTERNAL_ERROR;
-    }
-    AfxMessageBox(failure, this);
-    return false;
 }
 
 // The refused field takes the focus with its text selected, ready to retype.
