@@ -73,4 +73,7 @@ std::string HelpFileUrl(const std::string& file, unsigned long topic);
 // Starts the desktop's browser at `url`; false when it could not start.
 bool OpenUrlInBrowser(const std::string& url);
 
+// Whether a file (not a folder) stands at `path` (UTF-8).
+bool IsRegularFile(const std::string& path);
+
 }  // namespace fw

@@ -1,5 +1,5 @@
-// The Help command on Qt: which dialog is asked, where the help file is and
-// how the browser opens it.
+// The Help command on Qt: which dialog is asked, the help file's address,
+// how the browser opens it and whether a file is there.
 #include "gui/Help.h"
 #include "gui/qt/QtHandles_p.h"
 
@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/AppIdentity.h"
 #include "gui/App.h"
 #include "gui/Dialog.h"
 #include "gui/common/BackEnd_p.h"
@@ -21,12 +20,6 @@
 namespace fw {
 
 namespace {
-
-bool IsFile(const std::filesystem::path& path)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-}
 
 // The first dialog among `widget` and its parents and owners.
 CDialog* DialogOf(const QWidget* widget)
@@ -71,19 +64,10 @@ bool OpenUrlInBrowser(const std::string& url)
     return QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
 }
 
-std::string FindHelpFile(std::string_view programFile)
+bool IsRegularFile(const std::string& path)
 {
-    if (programFile.empty())
-        return {};
-    const std::filesystem::path program(programFile);
-    const std::filesystem::path beside = std::filesystem::path(program).replace_extension(".html");
-    if (IsFile(beside))
-        return beside.string();
-    // An installed program: <prefix>/bin/<name> with <prefix>/share/<name>/.
-    const AppIdentity& identity = TheAppIdentity();
-    const std::filesystem::path installed =
-        (program.parent_path() / ".." / "share" / identity.name / identity.helpFile).lexically_normal();
-    return IsFile(installed) ? installed.string() : std::string{};
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
 }
 
 }  // namespace fw

@@ -95,21 +95,11 @@ bool OpenUrlInBrowser(const std::string& url)
     return reinterpret_cast<INT_PTR>(started) > 32;
 }
 
-std::string FindHelpFile(std::string_view programFile)
+// In UTF-16: a narrow path would be read in the ANSI code page.
+bool IsRegularFile(const std::string& path)
 {
-    if (programFile.empty())
-        return {};
-    // The program's file with .html for its extension, in UTF-16: a narrow
-    // path would be read in the ANSI code page.
-    std::wstring beside = win32::WideFromUtf8(programFile);
-    const std::size_t name = beside.find_last_of(L"\\/");
-    const std::size_t dot = beside.rfind(L'.');
-    if (dot != std::wstring::npos && (name == std::wstring::npos ? dot > 0 : dot > name + 1))
-        beside.resize(dot);
-    beside += L".html";
-    const DWORD attributes = GetFileAttributesW(beside.c_str());
-    const bool file = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-    return file ? win32::Utf8FromWide(beside) : std::string{};
+    const DWORD attributes = GetFileAttributesW(win32::WideFromUtf8(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace fw
