@@ -1,7 +1,7 @@
 // What the framework tells assistive technology (screen readers, through
 // Qt's accessibility bridge) about its own widgets. Qt knows its buttons and
 // edits; our statics, frames, progress bar and spin arrows are plain widgets
-// that it would present as nameless panels. Private to framework/gui.
+// that it would present as nameless panels.
 #pragma once
 
 #include <string>

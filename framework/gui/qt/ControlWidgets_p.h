@@ -1,5 +1,5 @@
 // The widgets that dialog templates create, and what the framework asks of
-// them whatever their kind. Private to framework/gui.
+// them whatever their kind.
 #pragma once
 
 #include <QImage>

@@ -1,6 +1,6 @@
 // Drawing contexts on Qt: shapes written straight into the picture's
-// pixels (DcShapes.cpp says which), text through Qt with an unantialiased
-// font (DcText.cpp).
+// pixels (common/DcShapes.cpp says which), text through Qt with an
+// unantialiased font (DcText.cpp).
 #include "gui/Dc.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
 // Lines in whole device pixels. A widget on a screen scaled by 1.25 or 1.5
 // starts at a fractional device pixel, so a one-pixel line filled in logical
 // coordinates comes out one device pixel on one side and two on the other.
-// These work in the painter's device pixels instead. Private to framework/gui.
+// These work in the painter's device pixels instead.
 #pragma once
 
 #include <QColor>

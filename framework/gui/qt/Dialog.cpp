@@ -13,7 +13,7 @@
 #include "gui/qt/DialogState_p.h"
 #include "gui/qt/DialogWindow_p.h"
 #include "gui/qt/Dispatch_p.h"
-#include "gui/qt/FieldNames.h"
+#include "gui/qt/FieldNames_p.h"
 #include "gui/qt/Fonts_p.h"
 #include "gui/qt/Toolkit_p.h"
 

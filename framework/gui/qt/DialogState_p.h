@@ -1,5 +1,5 @@
 // A dialog's window while it exists: its template, widgets, control
-// wrappers and modal-run state. Private to framework/gui.
+// wrappers and modal-run state.
 #pragma once
 
 #include <memory>

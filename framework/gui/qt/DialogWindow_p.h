@@ -1,6 +1,6 @@
 // The top-level widget of a dialog: it turns Qt's events into the dialog's
 // messages. Keys are taken where they enter the window (its QWindow), once
-// each, before the focused control sees them. Private to framework/gui.
+// each, before the focused control sees them.
 #pragma once
 
 #include <QWidget>

@@ -1,5 +1,5 @@
 // Delivery of messages to a window's handlers, each with its message
-// recorded for Default(). Private to framework/gui.
+// recorded for Default().
 #pragma once
 
 #include "gui/Wnd.h"

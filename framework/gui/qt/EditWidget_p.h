@@ -1,6 +1,6 @@
 // The edit control: a line edit whose text is CP932 at the API, whose input
 // limit counts CP932 bytes, and which tells its dialog when it loses the
-// focus or its text changes. Private to framework/gui.
+// focus or its text changes.
 #pragma once
 
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "gui/qt/FieldNames.h"
+#include "gui/qt/FieldNames_p.h"
 
 #include <algorithm>
 

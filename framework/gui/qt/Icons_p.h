@@ -1,5 +1,4 @@
-// Icons of the program's resources (XPM rows) as Qt icons. Private to
-// framework/gui.
+// Icons of the program's resources (XPM rows) as Qt icons.
 #pragma once
 
 #include <QIcon>

@@ -1,4 +1,4 @@
-// Qt's keys and mouse states in the platform's terms. Private to framework/gui.
+// Qt's keys and mouse states in the platform's terms.
 #pragma once
 
 #include <QKeyEvent>

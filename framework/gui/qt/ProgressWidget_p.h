@@ -1,4 +1,4 @@
-// The progress bar's widget. Private to framework/gui.
+// The progress bar's widget.
 #pragma once
 
 #include <QWidget>

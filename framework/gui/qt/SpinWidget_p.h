@@ -1,8 +1,7 @@
 // The spin button (up-down control) with the styles both dialogs use: it
 // takes the edit before it as its buddy, sits at the buddy's right edge,
 // answers the buddy's Up and Down keys, writes its position into the buddy
-// as a plain integer and wraps at the ends of its range. Private to
-// framework/gui.
+// as a plain integer and wraps at the ends of its range.
 #pragma once
 
 #include <QPointer>

@@ -1,6 +1,6 @@
 // The static controls: text, frame with its own picture, sunken rule and
 // icon. All paint every pixel of their rectangle (opaque), so that their
-// repaints never repaint the dialog behind them. Private to framework/gui.
+// repaints never repaint the dialog behind them.
 #pragma once
 
 #include <QImage>

@@ -1,5 +1,4 @@
-// The one look of the program's windows on every desktop. Private to
-// framework/gui.
+// The one look of the program's windows on every desktop.
 #pragma once
 
 #include <QPalette>

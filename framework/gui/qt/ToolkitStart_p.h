@@ -1,5 +1,4 @@
 // Starting the toolkit where there may be no display to start it on.
-// Private to framework/gui.
 #pragma once
 
 class QApplication;

@@ -1,5 +1,5 @@
 // Conversions at the toolkit boundary: CP932 text to and from Qt strings,
-// rectangles and colours. Private to framework/gui.
+// rectangles and colours.
 #pragma once
 
 #include <QColor>

@@ -1,6 +1,5 @@
 // What a window holds while it exists: its timers, system menu, handed-out
-// drawing contexts, input state and the message being handled. Private to
-// framework/gui.
+// drawing contexts, input state and the message being handled.
 #pragma once
 
 #include <QBasicTimer>

@@ -1,6 +1,6 @@
-// Drawing contexts on GDI. Shapes come from DcShapes.cpp as fills of device
-// pixels; the fonts the program selects are descriptions, and each text
-// call makes the GDI font it needs, selects it for that call only and
+// Drawing contexts on GDI. Shapes come from common/DcShapes.cpp as fills of
+// device pixels; the fonts the program selects are descriptions, and each
+// text call makes the GDI font it needs, selects it for that call only and
 // deletes it, so no GDI object outlives a call. Coordinates are logical
 // pixels, scaled to the device pixels of the window drawn into.
 #include "core/win32/WideText.h"
