@@ -1,10 +1,24 @@
-// What a back end (qt/ or win32/) supplies to the code both share (common/).
-// The shared code reaches a back end only through this header and the
-// public ones, never by including a back end's file.
+// What a back end (qt/ or win32/) supplies to the code both share (common/):
+// the functions below, and the members of the public classes that touch its
+// toolkit. The shared code reaches a back end only through this header and
+// the public ones, never by including a back end's file.
 //
-// A back end defines, besides the functions below, the members of the
-// public classes that touch its toolkit; the rest are defined once in
-// common/, each class's in common/<class>.cpp.
+// The public classes' members a back end defines (the rest are common/'s,
+// each class's in common/<class>.cpp; the linker names any one missing):
+//   Wnd.h       CWnd's construction, attachment, text, geometry, state,
+//               focus, timers, contexts, system menu, icon and
+//               accessibility; OnPaint, OnSysCommand, OnCtlColor, Default
+//               and SendCloseRequest, whose default processing is the
+//               toolkit's; GetDesktopRect, GetWorkArea, CanKnowWindowPosition
+//   Dialog.h    CDialog's construction, window and run (DoModal, EndDialog,
+//               GetDlgItem, FocusRefusedField, ...); DDX_Control
+//   Dc.h        CDC on a surface: its construction, SetTextColor,
+//               SetBkMode, DrawText, GetPixel, DeviceRatio and
+//               FillDevicePixels; CPaintDC and CClientDC
+//   App.h       EnsureToolkit
+//   Controls.h, ProgressCtrl.h, LauncherEntry.h: all of them
+// Menu.h, MessageBox.h, Help.h, DataExchange.h and DialogUnits.h need
+// nothing beyond the functions below.
 #pragma once
 
 #include <optional>
