@@ -9,9 +9,9 @@
 #include "core/FieldNumbers.h"
 #include "core/Resources.h"
 #include "core/StandardIds.h"
-#include "gui/common/BackEnd_p.h"
 #include "gui/Dialog.h"
 #include "gui/MessageBox.h"
+#include "gui/common/BackEnd_p.h"
 
 namespace fw {
 

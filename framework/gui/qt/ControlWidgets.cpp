@@ -11,11 +11,11 @@
 #include <charconv>
 
 #include "gui/Controls.h"
+#include "gui/ProgressCtrl.h"
 #include "gui/qt/DialogState_p.h"
 #include "gui/qt/Dispatch_p.h"
 #include "gui/qt/EditWidget_p.h"
 #include "gui/qt/Icons_p.h"
-#include "gui/ProgressCtrl.h"
 #include "gui/qt/ProgressWidget_p.h"
 #include "gui/qt/SpinWidget_p.h"
 #include "gui/qt/StaticWidgets_p.h"

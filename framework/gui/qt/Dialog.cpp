@@ -6,9 +6,9 @@
 #include <QWidget>
 
 #include "core/DialogPlacement.h"
+#include "gui/App.h"
 #include "gui/common/ModalRuns_p.h"
 #include "gui/qt/Accessibility_p.h"
-#include "gui/App.h"
 #include "gui/qt/ControlWidgets_p.h"
 #include "gui/qt/DialogState_p.h"
 #include "gui/qt/DialogWindow_p.h"

@@ -3,11 +3,11 @@
 #include <QPainter>
 
 #include "core/Resources.h"
+#include "gui/WindowConstants.h"
 #include "gui/qt/Accessibility_p.h"
 #include "gui/qt/ControlWidgets_p.h"
 #include "gui/qt/DevicePixels_p.h"
 #include "gui/qt/Toolkit_p.h"
-#include "gui/WindowConstants.h"
 
 namespace fw {
 

@@ -1,9 +1,9 @@
 // CWnd: what a screen reader is told of a window.
 #include <QWidget>
 
+#include "gui/Wnd.h"
 #include "gui/qt/Accessibility_p.h"
 #include "gui/qt/Toolkit_p.h"
-#include "gui/Wnd.h"
 
 namespace fw {
 

@@ -11,12 +11,12 @@
 #include "gui/common/DeviceScale.h"
 #include "gui/common/ModalRuns_p.h"
 #include "gui/win32/DialogLayout_p.h"
-#include "gui/win32/Icons_p.h"
 #include "gui/win32/DialogTemplateBuilder.h"
+#include "gui/win32/Dpi_p.h"
+#include "gui/win32/Icons_p.h"
 #include "gui/win32/KeyFilter_p.h"
 #include "gui/win32/TaskbarOverlay_p.h"
 #include "gui/win32/WndData_p.h"
-#include "gui/win32/Dpi_p.h"
 #include "gui/win32/WinApi.h"
 
 namespace fw {

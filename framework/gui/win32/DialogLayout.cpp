@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "gui/common/DeviceScale.h"
 #include "gui/DialogUnits.h"
+#include "gui/common/DeviceScale.h"
 #include "gui/win32/DialogTemplateBuilder.h"
 #include "gui/win32/Dpi_p.h"
 #include "gui/win32/TextFit_p.h"

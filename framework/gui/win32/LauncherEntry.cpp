@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "gui/App.h"
-#include "gui/win32/TaskbarOverlay_p.h"
 #include "gui/win32/Dpi_p.h"
+#include "gui/win32/TaskbarOverlay_p.h"
 
 namespace fw {
 

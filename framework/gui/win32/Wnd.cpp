@@ -3,10 +3,10 @@
 #include "core/win32/WideText.h"
 #include "gui/App.h"
 #include "gui/Controls.h"
-#include "gui/common/DeviceScale.h"
 #include "gui/ProgressCtrl.h"
-#include "gui/win32/WndData_p.h"
+#include "gui/common/DeviceScale.h"
 #include "gui/win32/Dpi_p.h"
+#include "gui/win32/WndData_p.h"
 #include "gui/win32/WinApi.h"
 
 #include <unordered_map>

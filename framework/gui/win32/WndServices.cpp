@@ -1,8 +1,8 @@
 // A window's system menu, icons and what screen readers are told.
 #include "core/win32/WideText.h"
 #include "gui/win32/AccessibleWords_p.h"
-#include "gui/win32/Menu_p.h"
 #include "gui/win32/Icons_p.h"
+#include "gui/win32/Menu_p.h"
 #include "gui/win32/WndData_p.h"
 #include "gui/win32/WinApi.h"
 
