@@ -103,7 +103,8 @@ private:
 
     int m_templateId;
     CWnd* m_parent;
-    std::unique_ptr<DialogState> m_state;
+    std::unique_ptr<DialogState> m_state;   // each back end's, while the window exists
+    int m_heldNotifications = 0;             // NotificationHold objects alive
 };
 
 }  // namespace fw

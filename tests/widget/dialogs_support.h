@@ -24,7 +24,7 @@
 #include "gui/Dialog.h"
 #include "gui/Menu.h"
 #include "gui/MessageBox.h"
-#include "gui/QtHandles_p.h"
+#include "gui/qt/QtHandles_p.h"
 #include "patience.h"
 #include "res/Resources.h"
 #include "tests/support/TempDir.h"

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "framework_probe.h"
-#include "gui/QtHandles_p.h"
+#include "gui/qt/QtHandles_p.h"
 #include "gui/Wnd.h"
 
 namespace a11y_test {

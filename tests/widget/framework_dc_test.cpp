@@ -7,7 +7,7 @@
 #include <set>
 
 #include "gui/Dc.h"
-#include "gui/QtHandles_p.h"
+#include "gui/qt/QtHandles_p.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "framework_hidpi_support.h"
 #include "gui/Dc.h"
-#include "gui/QtHandles_p.h"
+#include "gui/qt/QtHandles_p.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "gui/Controls.h"
 #include "gui/DataExchange.h"
 #include "gui/Dialog.h"
-#include "gui/QtHandles_p.h"
+#include "gui/qt/QtHandles_p.h"
 #include "patience.h"
 
 namespace probe {

@@ -18,7 +18,7 @@
 #include "core/Clock.h"
 #include "core/Resources.h"
 #include "gui/App.h"
-#include "gui/QtHandles_p.h"
+#include "gui/qt/QtHandles_p.h"
 #include "gui/Wnd.h"
 #include "mainwnd/MainDlg.h"
 #include "patience.h"

@@ -11,7 +11,7 @@
 #include "gui/Dialog.h"
 #include "gui/MessageBox.h"
 #include "res/Resources.h"
-#include "win32/WinApi.h"
+#include "gui/win32/WinApi.h"
 
 namespace {
 

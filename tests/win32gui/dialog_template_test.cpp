@@ -6,7 +6,7 @@
 // Before windows.h: its style macros would rewrite fw::style's names.
 #include "core/win32/WideText.h"
 #include "res/Resources.h"
-#include "win32/DialogTemplateBuilder.h"
+#include "gui/win32/DialogTemplateBuilder.h"
 
 #include <windows.h>
 #include <commctrl.h>

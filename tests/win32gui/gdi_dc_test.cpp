@@ -5,7 +5,7 @@
 
 #include "gui/Dialog.h"
 #include "res/Resources.h"
-#include "win32/WinApi.h"
+#include "gui/win32/WinApi.h"
 
 namespace {
 

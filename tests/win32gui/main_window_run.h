@@ -12,7 +12,7 @@
 #include "mainwnd/MainDlg.h"
 #include "res/Resources.h"
 #include "tests/support/TempDir.h"
-#include "win32/WinApi.h"
+#include "gui/win32/WinApi.h"
 
 namespace win32gui_test {
 

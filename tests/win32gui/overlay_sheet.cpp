@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "res/Resources.h"
-#include "win32/Icons_p.h"
-#include "win32/TaskbarOverlay_p.h"
+#include "gui/win32/Icons_p.h"
+#include "gui/win32/TaskbarOverlay_p.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "core/win32/WideText.h"
 #include "gui/LauncherEntry.h"
 #include "main_window_run.h"
-#include "win32/TaskbarOverlay_p.h"
+#include "gui/win32/TaskbarOverlay_p.h"
 
 namespace {
 

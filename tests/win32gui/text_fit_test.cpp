@@ -12,7 +12,7 @@
 #include "gui/App.h"
 #include "gui/MessageBox.h"
 #include "res/Resources.h"
-#include "win32/WinApi.h"
+#include "gui/win32/WinApi.h"
 
 namespace {
 
