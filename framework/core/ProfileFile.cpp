@@ -11,9 +11,13 @@ namespace fw {
 ProfileFile::ProfileFile(std::string path) : m_path(std::move(path))
 {
     std::string bytes;
-    const detail::ReadResult read = detail::ReadProfileBytes(m_path, bytes);
-    m_readable = read == detail::ReadResult::Read || read == detail::ReadResult::Missing;
+    m_readable = detail::MayBeSaved(detail::ReadProfileBytes(m_path, bytes));
     m_text = profile::FileText(std::move(bytes));
+}
+
+ProfileFile::ProfileFile(std::string path, std::string bytes, bool readable)
+    : m_path(std::move(path)), m_text(std::move(bytes)), m_readable(readable)
+{
 }
 
 ByteString ProfileFile::Get(std::string_view section, std::string_view key,

@@ -79,6 +79,7 @@ public:
     const std::string& contents() const { return m_text.bytes(); }
 
 private:
+    ProfileFile(std::string path, std::string bytes, bool readable);
     bool SaveAt(const std::string& path) const;
 
     std::string m_path;

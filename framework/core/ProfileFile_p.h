@@ -14,6 +14,12 @@ enum class ReadResult { Read, Missing, NotAFile, Failed };
 // its place is NotAFile, and neither it nor a Failed file is ever replaced.
 ReadResult ReadProfileBytes(const std::string& path, std::string& out);
 
+// Whether a profile read so may be saved: a file read whole, or none yet.
+inline bool MayBeSaved(ReadResult read)
+{
+    return read == ReadResult::Read || read == ReadResult::Missing;
+}
+
 // How the lines of a file made from nothing end.
 std::string_view NewFileLineBreak();
 
