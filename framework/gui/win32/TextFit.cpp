@@ -30,6 +30,11 @@ std::wstring TextOf(HWND window)
     return text;
 }
 
+bool ShowsAlready(HWND control, const wchar_t* text)
+{
+    return TextOf(control) == (text ? text : L"");
+}
+
 bool AllFit(HDC dc, const std::vector<std::wstring>& texts, const TextPlace& place)
 {
     for (const std::wstring& text : texts) {
@@ -122,8 +127,7 @@ LONG WidthOf(HFONT font)
     return font && GetObjectW(font, sizeof description, &description) ? description.lfWidth : 0;
 }
 
-// Labels are set again on every paint of a window: the same narrowing of
-// the same font stays.
+// A fit already made stays: the same narrowing of the same font.
 void Refit(HWND control, FitState& state)
 {
     const HFONT wanted = FontThatFits(control, state);
@@ -143,7 +147,9 @@ LRESULT CALLBACK FittedControl(HWND control, UINT message, WPARAM wParam, LPARAM
 {
     auto* state = reinterpret_cast<FitState*>(data);
     const bool newFont = message == WM_SETFONT && !state->settingOwnFont;
-    const bool newText = message == WM_SETTEXT;
+    // Labels are set again on every paint of a window; only a text that
+    // changes is measured again.
+    const bool newText = message == WM_SETTEXT && !ShowsAlready(control, reinterpret_cast<const wchar_t*>(lParam));
     if (newFont)
         state->given = reinterpret_cast<HFONT>(wParam);
     if (message == WM_NCDESTROY) {
